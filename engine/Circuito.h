@@ -1,0 +1,128 @@
+#pragma once
+// The engine's circuit: reads a circuit file, translates it into the voltage
+// and current graphs, and generates the numerator and denominator terms.
+#include <complex>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/Componente.h"
+#include "engine/EngineHost.h"
+#include "formats/BinaryFile.h"
+
+class CDet;
+class Graphs;
+class MStack;
+struct TERM;
+
+class Circuito {
+public:
+    static constexpr int kMaxFrequencies = 10;
+    static constexpr int kMaxSymbols = 256;
+    static constexpr unsigned kBigOutputTerms = 200000;
+
+    // Reads and translates the file and writes parameter-file lines 1 and 2.
+    // On any error the host has been told and Ok() is false.
+    Circuito(const std::string& path, bool fromCommandLine, EngineHost& host);
+    ~Circuito();
+    Circuito(const Circuito&) = delete;
+    Circuito& operator=(const Circuito&) = delete;
+
+    bool Ok() const { return ok_; }
+
+    // The two sections of the network-function file. After Denominator the
+    // result files are complete (also after an abort). A failure (a write
+    // error, a term too large for its record) is reported through the host,
+    // leaves Ok() false and the earlier result files as they were.
+    void Numerator();
+    void Denominator();
+
+    // Set from the host's Abort command; stays set.
+    void Abort() { abort = true; }
+
+    // Read by the driver.
+    int nodeCount = 0;
+    int branchCount = 0;
+    unsigned numeratorTermCount = 0, denominatorTermCount = 0;
+    unsigned numeratorHighestPower = 0, denominatorHighestPower = 0;
+    std::int32_t runningTermCount = 0;
+    std::string circuitPath, fdtPath, parPath;
+    bool abort = false;
+
+    // The translation, for tests and the approximation.
+    const std::vector<Componente>& Elements() const { return elements_; }
+    const std::vector<Componente>& Nullors() const { return nullors_; }
+    const std::vector<std::string>& NodeNames() const { return nodes_; }
+    const std::vector<int>& SymbolMap() const { return symbolMap_; }
+    int InputNode() const { return inputNode_; }
+    int PortNode() const { return portNode_; }
+    int OutputNode() const { return outputNode_; }
+    int OutputReferenceNode() const { return outputReference_; }
+    bool Approximation() const { return approximation_; }
+    double Tolerance() const { return tolerance_; }
+    const std::vector<double>& Frequencies() const { return frequencies_; }
+
+private:
+    enum class Parse { Ok, Error, TooFew };
+
+    // Reading.
+    bool Read(const std::vector<std::string>& lines);
+    Parse ParseLine(const std::string& line);
+    int Node(const std::string& name);
+    int InternalNode();
+    void AddBranch(const std::string& name, int a, int b, double value, bool symbolic);
+    void AddControlled(const std::string& name, int iFrom, int iTo, int vFrom, int vTo, double value,
+                       bool symbolic);
+    void AddInternal(int iFrom, int iTo, int vFrom, int vTo, double value);
+    void AddNullor(int iFrom, int iTo, int vFrom, int vTo);
+    void SortElements();
+    void ListImpedances();
+    bool WriteParameterLines();
+
+    // Enumeration.
+    void Section(bool numerator);
+    void Prepare(bool numerator);
+    void FixEdge(Graphs& graph, bool voltage, int column, int from, int to);
+    void EnumerateTrees(bool numerator);
+    bool EmitTerm(TERM& term, const MStack& stack, int controlledCount);
+    std::int32_t TreeSign(const MStack& stack);
+    void AskBigOutput();
+    void Poll();
+    void Fail(const std::string& text);
+    void Discard();
+    bool FinishFiles();
+
+    EngineHost& host_;
+    bool ok_ = true;
+    bool asked_ = false;
+    bool signAlways_ = false;
+
+    std::vector<int> symbolMap_;
+    std::vector<std::string> nodes_;
+    std::vector<int> impedances_;
+    std::vector<std::uint8_t> inTree_;
+    int inputNode_ = -99;
+    int portNode_ = 0;
+    int outputNode_ = 0;
+    int outputReference_ = 0;
+    bool hasOutput_ = false;
+    std::vector<Componente> elements_;
+    std::vector<Componente> nullors_;
+    int internalCounter_ = 1;
+
+    Graphs* voltageGraph_ = nullptr;
+    Graphs* currentGraph_ = nullptr;
+    CDet* signs_ = nullptr;
+    OutFile out_;
+    int picksPlusOne_ = 0;
+    int firstTreeColumn_ = 1;
+    unsigned termCounter_ = 0;
+    unsigned highestPower_ = 0;
+    int pollCountdown_ = 0;
+
+    bool approximation_ = false;
+    double tolerance_ = 0.0;
+    std::vector<double> frequencies_;
+    std::complex<double> exactNumerator_[kMaxFrequencies];
+    std::complex<double> exactDenominator_[kMaxFrequencies];
+};

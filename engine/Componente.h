@@ -1,0 +1,22 @@
+#pragma once
+// One element of the engine's circuit: an edge of the voltage graph and an
+// edge of the current graph, with the flags that decide its part in a term.
+#include <string>
+
+struct Componente {
+    std::string name;        // one blank for internal elements and nullors
+    int vFrom = 0, vTo = 0;  // voltage-graph edge
+    int iFrom = 0, iTo = 0;  // current-graph edge
+    double value = 0.0;
+    bool symbolic = true;
+    bool controlled = false;
+    bool reactive = false;   // contributes one power of s (C, L, K)
+    bool impedance = false;  // counts when outside the tree (L, R, Y, K)
+
+    // The kind letter: the name's first character, upper-cased.
+    char Kind() const
+    {
+        char k = name.empty() ? ' ' : name[0];
+        return (k >= 'a' && k <= 'z') ? static_cast<char>(k - 'a' + 'A') : k;
+    }
+};

@@ -1,0 +1,15 @@
+#pragma once
+// Text files as lists of 8-bit lines: read split on CR LF, LF or CR;
+// written with CR LF after every line.
+#include <string>
+#include <vector>
+
+// False when the file cannot be opened or read.
+bool ReadTextLines(const std::string& path, std::vector<std::string>& lines);
+
+// Writes a temporary file beside path and renames it over path, so a failed
+// write never loses the old file. False (old file untouched) on failure.
+bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines);
+
+// Writes bytes the same safe way.
+bool WriteFileAtomic(const std::string& path, const std::string& bytes);
