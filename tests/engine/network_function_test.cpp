@@ -25,6 +25,9 @@ const Case kCases[] = {
     {"Transformer", "t\nV1 1 0 1 1\nR1 1 2 100 0\nN1 2 0 3 0 2 0\nR3 3 0 1000 0\nC3 3 0 1e-7 1\n.OUT 3"},
     {"InvertingOpAmp", "t\nV1 1 0 1 1\nR1 1 2 1000 0\nR2 2 3 10000 0\nC2 2 3 1e-9 0\nO1 3 0 0 2\n.OUT 3"},
     {"AmmeterOutput", "t\nV1 1 0 1 1\nR1 1 2 1000 0\nC1 2 3 1e-6 0\nL1 3 0 1e-2 0\n.IOUT 3 0"},
+    {"EveryKindTogether", "t\nI1 0 1 1 1\nR1 1 0 1 0\nE1 2 0 1 0 3 0\nF1 3 0 2 4 2 0\nR4 4 0 5 0\n"
+                          "Y1 5 0 3 0 7 0\nR5 5 6 1 0\nK1 6 0 1 9 2 0\nR9 9 0 3 1\nN1 6 0 7 0 2 0\nC7 7 0 1 0\n"
+                          "O1 8 0 8 7\nR8 8 10 1 0\n.IOUT 10 0"},
     {"CurrentToCurrent", "t\nI1 0 1 2 0\nR1 1 2 10 0\nR2 1 0 20 1\n.IOUT 2 0"},
 };
 

@@ -1,0 +1,191 @@
+// The engine's file bytes against a plain transcription of the enumeration:
+// dense sign matrices, a ring-buffer stack searched slot by slot, and the
+// impedance list kept as decimal texts.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "DenseDet.h"
+#include "EngineFixture.h"
+#include "engine/Graphs.h"
+
+namespace {
+
+class Reference {
+public:
+    explicit Reference(const Circuito& c) : c_(c), n_(static_cast<int>(c.NodeNames().size())) {}
+
+    std::string Section(bool numerator)
+    {
+        Graphs vg(n_), cg(n_);
+        v_.assign(n_ - 1, std::vector<int>(n_ - 1, 0));
+        i_ = v_;
+        auto fix = [&](Graphs& g, std::vector<std::vector<int>>& m, int col, int from, int to) {
+            EXPECT_TRUE(g.Separate(from, to));
+            g.Join(from, to);
+            Set(m, from - 1, col, 1);
+            Set(m, to - 1, col, -1);
+        };
+        if (numerator)
+            fix(vg, v_, 0, c_.OutputNode(), c_.OutputReferenceNode());
+        else
+            fix(vg, v_, 0, c_.PortNode(), c_.InputNode());
+        fix(cg, i_, 0, c_.PortNode(), c_.InputNode());
+        const auto& nullors = c_.Nullors();
+        for (std::size_t k = 0; k < nullors.size(); ++k) {
+            fix(vg, v_, static_cast<int>(k) + 1, nullors[k].vFrom, nullors[k].vTo);
+            fix(cg, i_, static_cast<int>(k) + 1, nullors[k].iFrom, nullors[k].iTo);
+        }
+        std::vector<std::string> impedances;
+        const auto& e = c_.Elements();
+        for (std::size_t k = 0; k < e.size(); ++k)
+            if (e[k].impedance)
+                impedances.push_back(std::to_string(k));
+        const int K = n_ - 2 - static_cast<int>(nullors.size());
+        const int M = static_cast<int>(e.size());
+        std::string out;
+        std::vector<int> buffer(K > 0 ? K : 1);
+        int head = 0, count = 0, controlled = 0;
+        auto push = [&](int x) {
+            head = head - 1 < 0 ? K - 1 : head - 1;
+            buffer[head] = x;
+            ++count;
+        };
+        auto pop = [&]() {
+            int x = buffer[head % K];
+            head = head + 1 == K ? 0 : head + 1;
+            --count;
+            vg.Unjoin(e[x].vFrom, e[x].vTo);
+            cg.Unjoin(e[x].iFrom, e[x].iTo);
+            if (e[x].controlled)
+                --controlled;
+            return x;
+        };
+        auto contains = [&](int x) {
+            for (int s = 0; s < K; ++s)
+                if (buffer[s] == x)
+                    return true;
+            return false;
+        };
+        auto emit = [&]() {
+            double coefficient = 1.0;
+            if (controlled || !nullors.empty() || numerator) {
+                auto vm = v_, im = i_;
+                for (int k = 0; k < count; ++k) {
+                    const Componente& x = e[buffer[(head + k) % K]];
+                    int col = 1 + static_cast<int>(nullors.size()) + k;
+                    Set(vm, x.vFrom - 1, col, 1);
+                    Set(vm, x.vTo - 1, col, -1);
+                    Set(im, x.iFrom - 1, col, 1);
+                    Set(im, x.iTo - 1, col, -1);
+                }
+                coefficient = DenseDet(im) * DenseDet(vm);
+            }
+            std::string symbols;
+            int power = 0;
+            auto contribute = [&](int x) {
+                if (e[x].symbolic)
+                    symbols += static_cast<char>(c_.SymbolMap()[x]);
+                else
+                    coefficient *= e[x].value;
+                power += e[x].reactive;
+            };
+            for (int k = 0; k < count; ++k)
+                if (!e[buffer[(head + k) % K]].impedance)
+                    contribute(buffer[(head + k) % K]);
+            for (const std::string& text : impedances)
+                if (K == 0 || !contains(std::stoi(text)))
+                    contribute(std::stoi(text));
+            out += static_cast<char>(symbols.size());
+            char bytes[8];
+            std::memcpy(bytes, &coefficient, 8);
+            out.append(bytes, 8);
+            out += static_cast<char>(power);
+            out += symbols;
+        };
+        if (K == 0) {
+            emit();
+            return out + std::string(10, '\0');
+        }
+        int j = 0;
+        for (;;) {
+            if (count == K) {
+                emit();
+                j = pop() + 1;
+            }
+            bool accepted = false;
+            while (j < M && count + (M - j) >= K) {
+                if (vg.Separate(e[j].vFrom, e[j].vTo) && cg.Separate(e[j].iFrom, e[j].iTo)) {
+                    vg.Join(e[j].vFrom, e[j].vTo);
+                    cg.Join(e[j].iFrom, e[j].iTo);
+                    push(j);
+                    controlled += e[j].controlled;
+                    ++j;
+                    accepted = true;
+                    break;
+                }
+                ++j;
+            }
+            if (accepted)
+                continue;
+            if (count == 0)
+                break;
+            j = pop() + 1;
+        }
+        return out + std::string(10, '\0');
+    }
+
+private:
+    void Set(std::vector<std::vector<int>>& m, int row, int col, int value)
+    {
+        if (row < n_ - 1 && col < n_ - 1)
+            m[row][col] = value;
+    }
+
+    const Circuito& c_;
+    int n_;
+    std::vector<std::vector<int>> v_, i_;
+};
+
+struct Case {
+    const char* name;
+    const char* circuit;
+};
+
+const Case kCases[] = {
+    {"Ladder", "t\nV1 1 0 1 1\nR1 1 2 1 0\nC1 2 0 1 0\nR2 2 3 1 0\nC2 3 0 1 0\nR3 3 4 1 0\nC3 4 0 1 0\n"
+               "L4 4 5 1 0\nC4 5 0 1 0\n.OUT 5"},
+    {"MixedNumeric", "t\nV1 1 0 3 1\nR1 1 2 10 1\nC1 2 0 2 0\nR2 2 3 1 0\nC2 3 0 1e-3 1\nG3 3 0 4 0\n.OUT 3"},
+    {"HybridPi", "t\nV1 1 0 1 1\nRs 1 2 50 0\nRpi 2 0 1000 0\nCpi 2 0 1e-12 0\nCmu 2 3 1e-13 0\n"
+                 "H1 3 0 2 0 0.04 0\nRo 3 0 1e5 0\nRL 3 0 1000 0\n.OUT 3"},
+    {"Controlled", "t\nI1 0 1 1 1\nR1 1 0 1 0\nE1 2 0 1 0 3 0\nF1 3 0 2 4 2 0\nR4 4 0 5 0\nY1 5 0 3 0 7 0\n"
+                   "R5 5 6 1 0\nK1 6 0 1 9 2 0\nR9 9 0 3 1\nN1 6 0 7 0 2 0\nC7 7 0 1 0\nO1 8 0 8 7\nR8 8 10 1 0\n"
+                   ".IOUT 10 0"},
+};
+
+class ReferenceEnumerationTest : public ::testing::TestWithParam<Case> {};
+
+TEST_P(ReferenceEnumerationTest, SameBytes)
+{
+    TempFolder folder;
+    RecordingHost host;
+    std::string path = folder.Write("c.crc", GetParam().circuit);
+    std::string expected;
+    {
+        RecordingHost quiet;
+        Circuito parsed(path, false, quiet);
+        ASSERT_TRUE(parsed.Ok());
+        Reference reference(parsed);
+        expected = reference.Section(true) + reference.Section(false);
+    }
+    EngineRun run = RunEngine(path, host);
+    ASSERT_TRUE(run.ok);
+    EXPECT_GT(run.denominatorTerms, 0u);
+    EXPECT_EQ(FileBytes(folder.File("c.fdt")), expected);
+}
+
+std::string CaseName(const ::testing::TestParamInfo<Case>& param) { return param.param.name; }
+
+INSTANTIATE_TEST_SUITE_P(Circuits, ReferenceEnumerationTest, ::testing::ValuesIn(kCases), CaseName);
+
+}  // namespace
