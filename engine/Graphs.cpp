@@ -1,46 +1,43 @@
 #include "engine/Graphs.h"
 
-Graphs::Graphs(int n) : n_(n), label_(n + 1), parent_(n + 1, 0)
+#include <cassert>
+#include <utility>
+
+Graphs::Graphs(int n) : n_(n), label_(n + 1), next_(n + 1), size_(n + 1, 1)
 {
     for (int i = 0; i <= n; ++i)
-        label_[i] = i;
+        label_[i] = next_[i] = i;
+    undo_.reserve(n);
+}
+
+void Graphs::Relabel(int start, int label)
+{
+    int i = start;
+    do {
+        label_[i] = label;
+        i = next_[i];
+    } while (i != start);
 }
 
 void Graphs::Join(int a, int b)
 {
-    const int la = label_[a];
-    const int lb = label_[b];
-    int* label = label_.data();
-    for (int i = 1; i <= n_; ++i)
-        label[i] = label[i] == lb ? la : label[i];
-    // Re-root b's tree at b, then hang it below a.
-    int prev = b;
-    int cur = parent_[b];
-    while (cur != 0) {
-        int next = parent_[cur];
-        parent_[cur] = prev;
-        prev = cur;
-        cur = next;
-    }
-    parent_[b] = a;
+    int moved = a, kept = b;
+    if (size_[label_[a]] > size_[label_[b]])
+        std::swap(moved, kept);
+    const int oldLabel = label_[moved];
+    const int newLabel = label_[kept];
+    size_[newLabel] += size_[oldLabel];
+    Relabel(moved, newLabel);
+    std::swap(next_[moved], next_[kept]);
+    undo_.push_back({a, b, moved, kept, oldLabel});
 }
 
-void Graphs::Unjoin(int a, int b)
+void Graphs::Unjoin([[maybe_unused]] int a, [[maybe_unused]] int b)
 {
-    const int child = parent_[b] == a ? b : a;
-    parent_[child] = 0;
-    label_[child] = child;
-    // The former subtree of child takes its label, level by level.
-    bool changed = true;
-    while (changed) {
-        changed = false;
-        for (int i = 1; i <= n_; ++i) {
-            if (i == child || label_[i] == child)
-                continue;
-            if (label_[parent_[i]] == child) {
-                label_[i] = child;
-                changed = true;
-            }
-        }
-    }
+    assert(!undo_.empty() && undo_.back().a == a && undo_.back().b == b);
+    const Undo u = undo_.back();
+    undo_.pop_back();
+    std::swap(next_[u.moved], next_[u.kept]);
+    size_[label_[u.kept]] -= size_[u.oldLabel];
+    Relabel(u.moved, u.oldLabel);
 }

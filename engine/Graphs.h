@@ -1,6 +1,10 @@
 #pragma once
 // A spanning forest over nodes 1..n: tells whether an edge would close a loop,
-// and adds or removes edges in backtracking order.
+// and adds edges and takes them away again in backtracking order.
+//
+// Every node carries the label of its component, so the loop test is one
+// comparison. A join relabels the smaller component and splices the two
+// circular member lists; taking the edge away splits them and relabels back.
 #include <vector>
 
 class Graphs {
@@ -11,13 +15,24 @@ public:
     bool Separate(int a, int b) const { return label_[a] != label_[b]; }
     // Adds the edge a-b; only when Separate(a, b).
     void Join(int a, int b);
-    // Removes the edge a-b, which must be in the forest.
+    // Removes the edge a-b, which must be the most recent join still in place.
     void Unjoin(int a, int b);
 
     int NodeCount() const { return n_; }
 
 private:
+    struct Undo {
+        int a, b;       // the edge
+        int moved;      // a node of the relabelled component
+        int kept;       // a node of the other one
+        int oldLabel;   // the relabelled component's label before the join
+    };
+
+    void Relabel(int start, int label);
+
     int n_;
-    std::vector<int> label_;   // root of each node's component; [0] stays 0
-    std::vector<int> parent_;  // 0 for a root
+    std::vector<int> label_;  // [0] stays 0
+    std::vector<int> next_;   // circular list of each component's members
+    std::vector<int> size_;   // members of the component of each label
+    std::vector<Undo> undo_;
 };

@@ -1,0 +1,135 @@
+// Term enumeration speed: RC ladders and a transistor amplifier in small-signal
+// form. For each circuit: terms, bytes, seconds, terms per second, and the
+// ratio of the enumeration time to writing as many bytes with the same writer.
+// With the path of Vimlo as argument it also times the whole program's
+// command-line run on each circuit.
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "engine/Circuito.h"
+#include "formats/BinaryFile.h"
+
+namespace {
+
+class QuietHost : public EngineHost {
+public:
+    void ShowMessage(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
+    bool AskYesNo(const std::string&) override { return true; }
+    void ProcessMessages() override {}
+    [[noreturn]] void Fatal(const std::string& text) override
+    {
+        std::fprintf(stderr, "%s\n", text.c_str());
+        std::exit(1);
+    }
+};
+
+std::string Ladder(int sections)
+{
+    std::string text = "RC ladder\r\nV1 1 0 1 1\r\n";
+    for (int k = 1; k <= sections; ++k) {
+        std::string a = std::to_string(k), b = std::to_string(k + 1);
+        text += "R" + a + " " + a + " " + b + " 1000 0\r\n";
+        text += "C" + a + " " + b + " 0 1e-09 0\r\n";
+    }
+    return text + ".OUT " + std::to_string(sections + 1) + "\r\n.END\r\n";
+}
+
+// Common-emitter stages, each a hybrid-pi model: base spreading resistance,
+// r-pi, C-pi, C-mu, transconductance, output resistance, and a collector load
+// coupled to the next base by a capacitor.
+std::string Amplifier(int stages)
+{
+    std::string text = "amplifier\r\nV1 1 0 1 1\r\nRs 1 2 50 0\r\n";
+    int in = 2;
+    for (int k = 1; k <= stages; ++k) {
+        std::string s = std::to_string(k);
+        std::string b = std::to_string(10 * k), e = std::to_string(10 * k + 1), c = std::to_string(10 * k + 2);
+        std::string base = std::to_string(in);
+        text += "Rb" + s + " " + base + " " + b + " 100 0\r\n";
+        text += "Rpi" + s + " " + b + " " + e + " 2500 0\r\n";
+        text += "Cpi" + s + " " + b + " " + e + " 1e-11 0\r\n";
+        text += "Cmu" + s + " " + b + " " + c + " 1e-12 0\r\n";
+        text += "Hgm" + s + " " + c + " " + e + " " + b + " " + e + " 0.04 0\r\n";
+        text += "Ro" + s + " " + c + " " + e + " 1e5 0\r\n";
+        text += "Re" + s + " " + e + " 0 100 0\r\n";
+        text += "Ce" + s + " " + e + " 0 1e-5 0\r\n";
+        text += "Rc" + s + " " + c + " 0 4700 0\r\n";
+        text += "Cc" + s + " " + c + " " + std::to_string(10 * k + 3) + " 1e-6 0\r\n";
+        text += "Rd" + s + " " + std::to_string(10 * k + 3) + " 0 47000 0\r\n";
+        in = 10 * k + 3;
+    }
+    return text + "RL " + std::to_string(in) + " 0 10000 0\r\n.OUT " + std::to_string(in) + "\r\n.END\r\n";
+}
+
+double Seconds(std::chrono::steady_clock::time_point since)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
+}
+
+// Writes bytes in records of the given size through the terms' writer.
+double WriteSeconds(const std::string& path, std::uint64_t bytes, std::size_t record)
+{
+    std::vector<std::uint8_t> chunk(record, 0x5a);
+    OutFile out;
+    auto start = std::chrono::steady_clock::now();
+    out.Open(path, "wb");
+    for (std::uint64_t done = 0; done < bytes; done += record)
+        out.Put(chunk.data(), record);
+    out.Close();
+    double s = Seconds(start);
+    std::filesystem::remove(path);
+    return s;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const std::string vimlo = argc > 1 ? argv[1] : "";
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "tervox-engine-bench";
+    std::filesystem::create_directories(folder);
+    struct Circuit {
+        std::string name, text;
+    };
+    const std::vector<Circuit> circuits = {
+        {"ladder10", Ladder(10)}, {"ladder14", Ladder(14)}, {"ladder18", Ladder(18)},
+        {"amplifier2", Amplifier(2)}, {"amplifier3", Amplifier(3)},
+    };
+    std::printf("%-11s %11s %12s %9s %13s %12s %10s\n", "circuit", "terms", "bytes", "seconds", "terms/s",
+                "enum/write", "vimlo/core");
+    for (const Circuit& c : circuits) {
+        const std::string path = (folder / (c.name + ".crc")).string();
+        std::ofstream(path, std::ios::binary) << c.text;
+        QuietHost host;
+        auto start = std::chrono::steady_clock::now();
+        Circuito circuit(path, false, host);
+        circuit.Numerator();
+        circuit.Denominator();
+        const double core = Seconds(start);
+        const std::uint64_t terms = circuit.numeratorTermCount + circuit.denominatorTermCount;
+        const std::uint64_t bytes = std::filesystem::file_size(circuit.fdtPath);
+        const std::size_t record = static_cast<std::size_t>(bytes / (terms + 2));
+        const double write = WriteSeconds((folder / "write.bin").string(), bytes, record ? record : 10);
+        std::string ratio = "-";
+        if (!vimlo.empty()) {
+            start = std::chrono::steady_clock::now();
+            std::string command = "QT_QPA_PLATFORM=offscreen '" + vimlo + "' '" + path + "' >/dev/null 2>&1";
+            int status = std::system(command.c_str());
+            char text[32];
+            std::snprintf(text, sizeof text, status == 0 ? "%.3f" : "failed", Seconds(start) / core);
+            ratio = text;
+        }
+        std::printf("%-11s %11llu %12llu %9.3f %13.0f %12.2f %10s\n", c.name.c_str(),
+                    static_cast<unsigned long long>(terms), static_cast<unsigned long long>(bytes), core,
+                    static_cast<double>(terms) / core, core / write, ratio.c_str());
+        std::filesystem::remove(circuit.fdtPath);
+        std::filesystem::remove(circuit.parPath);
+    }
+    std::filesystem::remove_all(folder);
+    return 0;
+}
