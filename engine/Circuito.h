@@ -3,7 +3,9 @@
 // and current graphs, and generates the numerator and denominator terms.
 #include <complex>
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "engine/Componente.h"
@@ -63,11 +65,10 @@ public:
     const std::vector<double>& Frequencies() const { return frequencies_; }
 
 private:
-    enum class Parse { Ok, Error, TooFew };
-
     // Reading.
     bool Read(const std::vector<std::string>& lines);
-    Parse ParseLine(const std::string& line);
+    bool ParseLine(const std::string& line);
+    bool ParseDirective(const std::vector<std::string>& tokens);
     int Node(const std::string& name);
     int InternalNode();
     void AddBranch(const std::string& name, int a, int b, double value, bool symbolic);
@@ -90,6 +91,8 @@ private:
     void Poll();
     void Fail(const std::string& text);
     void Discard();
+    std::string FdtTemp() const { return fdtPath + ".part"; }
+    std::string ParTemp() const { return parPath + ".part"; }
     bool FinishFiles();
 
     EngineHost& host_;
@@ -99,6 +102,7 @@ private:
 
     std::vector<int> symbolMap_;
     std::vector<std::string> nodes_;
+    std::unordered_map<std::string, int> nodeIndex_;  // upper-cased name -> number
     std::vector<int> impedances_;
     std::vector<std::uint8_t> inTree_;
     int inputNode_ = -99;
@@ -110,9 +114,9 @@ private:
     std::vector<Componente> nullors_;
     int internalCounter_ = 1;
 
-    Graphs* voltageGraph_ = nullptr;
-    Graphs* currentGraph_ = nullptr;
-    CDet* signs_ = nullptr;
+    std::unique_ptr<Graphs> voltageGraph_;
+    std::unique_ptr<Graphs> currentGraph_;
+    std::unique_ptr<CDet> signs_;
     OutFile out_;
     int picksPlusOne_ = 0;
     int firstTreeColumn_ = 1;

@@ -3,6 +3,8 @@
 // edge of the current graph, with the flags that decide its part in a term.
 #include <string>
 
+#include "engine/CircuitText.h"
+
 struct Componente {
     std::string name;        // one blank for internal elements and nullors
     int vFrom = 0, vTo = 0;  // voltage-graph edge
@@ -14,9 +16,5 @@ struct Componente {
     bool impedance = false;  // counts when outside the tree (L, R, Y, K)
 
     // The kind letter: the name's first character, upper-cased.
-    char Kind() const
-    {
-        char k = name.empty() ? ' ' : name[0];
-        return (k >= 'a' && k <= 'z') ? static_cast<char>(k - 'a' + 'A') : k;
-    }
+    char Kind() const { return name.empty() ? ' ' : UpperChar(name[0]); }
 };

@@ -1,0 +1,269 @@
+// The common spanning trees of the voltage and current graphs, one term each.
+#include <cstdio>
+
+#include "engine/CDet.h"
+#include "engine/Circuito.h"
+#include "engine/Graphs.h"
+#include "engine/MStack.h"
+#include "formats/ParFile.h"
+#include "formats/Term.h"
+
+namespace {
+
+constexpr int kPollEvery = 1024;
+const char kInvalidCircuit[] = "Invalid Circuit!\r\nCheck the circuit schematic!";
+const char kBigOutput[] =
+    "The output files for this circuit\r\ncould requires tens of MegaBytes!\r\nDo you want to proceed?";
+
+}  // namespace
+
+void Circuito::Numerator()
+{
+    Section(true);
+}
+
+void Circuito::Denominator()
+{
+    Section(false);
+    if (ok_)
+        FinishFiles();
+}
+
+void Circuito::Section(bool numerator)
+{
+    if (!ok_)
+        return;
+    const int n = static_cast<int>(nodes_.size());
+    signs_ = std::make_unique<CDet>(n - 1);
+    voltageGraph_ = std::make_unique<Graphs>(n);
+    currentGraph_ = std::make_unique<Graphs>(n);
+    Prepare(numerator);
+    EnumerateTrees(numerator);
+    if (numerator) {
+        numeratorTermCount = termCounter_;
+        numeratorHighestPower = highestPower_;
+    } else {
+        denominatorTermCount = termCounter_;
+        denominatorHighestPower = highestPower_;
+    }
+    if (ok_)
+        TERM::WriteEndRecord(out_);
+    signs_.reset();
+    voltageGraph_.reset();
+    currentGraph_.reset();
+}
+
+void Circuito::Prepare(bool numerator)
+{
+    if (numerator)
+        FixEdge(*voltageGraph_, true, 0, outputNode_, outputReference_);
+    else
+        FixEdge(*voltageGraph_, true, 0, portNode_, inputNode_);
+    FixEdge(*currentGraph_, false, 0, portNode_, inputNode_);
+    for (std::size_t k = 0; k < nullors_.size(); ++k) {
+        const Componente& e = nullors_[k];
+        FixEdge(*voltageGraph_, true, static_cast<int>(k) + 1, e.vFrom, e.vTo);
+        FixEdge(*currentGraph_, false, static_cast<int>(k) + 1, e.iFrom, e.iTo);
+    }
+    picksPlusOne_ = static_cast<int>(nodes_.size()) - 1 - static_cast<int>(nullors_.size());
+    firstTreeColumn_ = 1;
+    signAlways_ = numerator;
+}
+
+void Circuito::FixEdge(Graphs& graph, bool voltage, int column, int from, int to)
+{
+    if (!graph.Separate(from, to)) {
+        Discard();
+        host_.Fatal(kInvalidCircuit);
+    }
+    graph.Join(from, to);
+    if (voltage) {
+        signs_->SetV(from - 1, column, 1);
+        signs_->SetV(to - 1, column, -1);
+    } else {
+        signs_->SetI(from - 1, column, 1);
+        signs_->SetI(to - 1, column, -1);
+    }
+}
+
+void Circuito::EnumerateTrees(bool /*numerator*/)
+{
+    const int m = static_cast<int>(elements_.size());
+    const int k = picksPlusOne_ - 1;
+    const Componente* e = elements_.data();
+    Graphs& vg = *voltageGraph_;
+    Graphs& cg = *currentGraph_;
+    TERM term;
+    MStack stack(k);
+    inTree_.assign(elements_.size(), 0);
+    termCounter_ = 0;
+    highestPower_ = 0;
+    runningTermCount = 0;
+    int controlled = 0;
+    int j = 0;
+
+    auto pop = [&]() {
+        int p = stack.Pop();
+        vg.Unjoin(e[p].vFrom, e[p].vTo);
+        cg.Unjoin(e[p].iFrom, e[p].iTo);
+        inTree_[p] = 0;
+        if (e[p].controlled)
+            --controlled;
+        return p;
+    };
+
+    if (k == 0) {
+        EmitTerm(term, stack, controlled);
+        return;
+    }
+    for (;;) {
+        if (stack.Count() == k) {
+            if (!EmitTerm(term, stack, controlled))
+                return;
+            Poll();
+            j = pop() + 1;
+            Poll();
+        }
+        bool accepted = false;
+        while (j < m && stack.Count() + (m - j) >= k) {
+            if (vg.Separate(e[j].vFrom, e[j].vTo) && cg.Separate(e[j].iFrom, e[j].iTo)) {
+                vg.Join(e[j].vFrom, e[j].vTo);
+                cg.Join(e[j].iFrom, e[j].iTo);
+                stack.Push(j);
+                inTree_[j] = 1;
+                if (e[j].controlled)
+                    ++controlled;
+                ++j;
+                accepted = true;
+                break;
+            }
+            ++j;
+        }
+        if (accepted)
+            continue;
+        if (stack.Empty() || abort || !ok_)
+            return;
+        j = pop() + 1;
+        Poll();
+    }
+}
+
+bool Circuito::EmitTerm(TERM& term, const MStack& stack, int controlledCount)
+{
+    const bool signed_ = controlledCount != 0 || !nullors_.empty() || signAlways_;
+    double coefficient = signed_ ? static_cast<double>(TreeSign(stack)) : 1.0;
+    unsigned power = 0;
+    unsigned count = 0;
+    bool tooMany = false;
+    auto contribute = [&](int index) {
+        const Componente& c = elements_[index];
+        if (c.symbolic) {
+            if (count == TERM::kMaxSymbols)
+                tooMany = true;
+            else
+                term.symbols[count++] = static_cast<std::uint8_t>(symbolMap_[index]);
+        } else {
+            coefficient *= c.value;
+        }
+        if (c.reactive)
+            ++power;
+    };
+    for (int i = 0; i < stack.Count(); ++i) {
+        int index = stack.At(i);
+        if (!elements_[index].impedance)
+            contribute(index);
+    }
+    for (int index : impedances_)
+        if (!inTree_[index])
+            contribute(index);
+    if (tooMany || power > 255) {
+        Fail("A term of this circuit needs more than 255 symbols or powers of s:\r\n"
+             "it cannot be written.");
+        return false;
+    }
+    if (count == 0 && coefficient == 0.0)
+        return true;  // a zero term; written, it would read as an end record
+    term.coefficient = coefficient;
+    term.power = static_cast<std::uint8_t>(power);
+    term.count = static_cast<std::uint8_t>(count);
+    term.Write(out_);
+    ++termCounter_;
+    runningTermCount = static_cast<std::int32_t>(termCounter_);
+    if (!asked_ && termCounter_ > kBigOutputTerms)
+        AskBigOutput();
+    if (power > highestPower_)
+        highestPower_ = power;
+    return true;
+}
+
+std::int32_t Circuito::TreeSign(const MStack& stack)
+{
+    const int nullors = static_cast<int>(nullors_.size());
+    signs_->ClearFrom(nullors + 1);
+    for (int i = 0; i < stack.Count(); ++i) {
+        const Componente& c = elements_[stack.At(i)];
+        const int column = firstTreeColumn_ + nullors + i;
+        signs_->SetV(c.vFrom - 1, column, 1);
+        signs_->SetV(c.vTo - 1, column, -1);
+        signs_->SetI(c.iFrom - 1, column, 1);
+        signs_->SetI(c.iTo - 1, column, -1);
+    }
+    return signs_->Sign();
+}
+
+void Circuito::AskBigOutput()
+{
+    asked_ = true;
+    if (!host_.AskYesNo(kBigOutput))
+        abort = true;
+}
+
+void Circuito::Poll()
+{
+    if (--pollCountdown_ > 0)
+        return;
+    pollCountdown_ = kPollEvery;
+    host_.ProcessMessages();
+    if (out_.Failed())
+        Fail("Cannot write file \"" + fdtPath + "\"");
+}
+
+void Circuito::Fail(const std::string& text)
+{
+    ok_ = false;
+    Discard();
+    host_.ShowMessage(text);
+}
+
+void Circuito::Discard()
+{
+    out_.Close();
+    std::remove(FdtTemp().c_str());
+    std::remove(ParTemp().c_str());
+}
+
+bool Circuito::FinishFiles()
+{
+    if (!out_.Close()) {
+        Fail("Cannot write file \"" + fdtPath + "\"");
+        return false;
+    }
+    OutFile par;
+    if (!par.Open(ParTemp(), "ab")) {
+        Fail("Cannot open file \"" + parPath + "\" to append the term counts");
+        return false;
+    }
+    std::string counts = ParCountLine(numeratorHighestPower, numeratorTermCount)
+        + ParCountLine(denominatorHighestPower, denominatorTermCount);
+    par.Put(counts.data(), counts.size());
+    if (!par.Close()) {
+        Fail("Cannot write file \"" + parPath + "\"");
+        return false;
+    }
+    if (std::rename(ParTemp().c_str(), parPath.c_str()) != 0
+        || std::rename(FdtTemp().c_str(), fdtPath.c_str()) != 0) {
+        Fail("Cannot replace the result files beside \"" + circuitPath + "\"");
+        return false;
+    }
+    return true;
+}

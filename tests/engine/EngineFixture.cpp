@@ -1,0 +1,102 @@
+#include "EngineFixture.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+TempFolder::TempFolder()
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "tervox-engine-XXXXXX").string();
+    if (!mkdtemp(pattern.data()))
+        throw std::runtime_error("no temporary folder");
+    path_ = pattern;
+}
+
+TempFolder::~TempFolder()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+std::string TempFolder::Write(const std::string& name, const std::string& text) const
+{
+    std::string path = File(name);
+    std::ofstream out(path, std::ios::binary);
+    std::istringstream lines(text);
+    std::string line;
+    while (std::getline(lines, line))
+        out << line << "\r\n";
+    return path;
+}
+
+std::complex<double> NetworkFunction::Sum(const std::vector<TERM>& terms, std::complex<double> s) const
+{
+    std::complex<double> sum = 0;
+    for (const TERM& t : terms) {
+        std::complex<double> v = t.coefficient;
+        for (int p = 0; p < t.power; ++p)
+            v *= s;
+        for (int k = 0; k < t.count; ++k)
+            v *= par.values.at(t.symbols[k]);
+        sum += v;
+    }
+    return sum;
+}
+
+NetworkFunction ReadNetworkFunction(const std::string& fdtPath)
+{
+    NetworkFunction f;
+    std::string error;
+    std::string parPath = fdtPath.substr(0, fdtPath.size() - 4) + ".par";
+    if (!ReadParFile(parPath, f.par, error))
+        throw std::runtime_error(error);
+    if (!f.par.hasCounts)
+        throw std::runtime_error("no term counts in " + parPath);
+    InFile in;
+    if (!in.Open(fdtPath))
+        throw std::runtime_error("cannot open " + fdtPath);
+    for (auto* section : {&f.numerator, &f.denominator}) {
+        TERM t;
+        while (t.Read(in)) {
+            for (int k = 0; k < t.count; ++k)
+                if (t.symbols[k] >= f.par.names.size())
+                    throw std::runtime_error("symbol index out of range");
+            section->push_back(t);
+        }
+        if (in.ShortRead())
+            throw std::runtime_error("truncated network-function file");
+    }
+    if (!in.AtEnd())
+        throw std::runtime_error("bytes after the denominator");
+    if (f.numerator.size() != f.par.numeratorTerms || f.denominator.size() != f.par.denominatorTerms)
+        throw std::runtime_error("term counts differ from the parameter file");
+    return f;
+}
+
+EngineRun RunEngine(const std::string& circuitPath, RecordingHost& host, bool fromCommandLine)
+{
+    EngineRun run;
+    Circuito circuit(circuitPath, fromCommandLine, host);
+    host.circuit = &circuit;
+    if (circuit.Ok()) {
+        run.nodes = circuit.nodeCount;
+        run.branches = circuit.branchCount;
+        circuit.Numerator();
+        circuit.Denominator();
+    }
+    run.ok = circuit.Ok();
+    run.numeratorTerms = circuit.numeratorTermCount;
+    run.denominatorTerms = circuit.denominatorTermCount;
+    run.aborted = circuit.abort;
+    host.circuit = nullptr;
+    return run;
+}
+
+std::string FileBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
