@@ -9,6 +9,8 @@ struct TailCase {
     const char* tail;
 };
 
+void PrintTo(const TailCase& c, std::ostream* os) { *os << c.name; }
+
 class CommandLine : public testing::TestWithParam<TailCase> {};
 
 TEST_P(CommandLine, TailIsTheArgumentsJoinedByOneBlank)

@@ -51,6 +51,8 @@ struct IntegerCase {
     int expected;
 };
 
+void PrintTo(const IntegerCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+
 class IniInteger : public testing::TestWithParam<IntegerCase> {};
 
 TEST_P(IniInteger, DecimalOrDefault)

@@ -18,6 +18,8 @@ struct FindCase {
     const char* expected;  // nullptr: not found
 };
 
+void PrintTo(const FindCase& c, std::ostream* os) { *os << c.name; }
+
 class FindIni : public testing::TestWithParam<FindCase> {};
 
 TEST_P(FindIni, MatchesNamesIgnoringCase)
@@ -47,6 +49,8 @@ struct SetCase {
     const char* key;
     Lines after;
 };
+
+void PrintTo(const SetCase& c, std::ostream* os) { *os << c.name; }
 
 class SetIni : public testing::TestWithParam<SetCase> {};
 

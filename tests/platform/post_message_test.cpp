@@ -3,27 +3,12 @@
 #include <QLocalSocket>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "platform/Endpoint.h"
 #include "platform/MessageEndpoint.h"
 #include "platform/Messages.h"
 #include "platform/PostMessage.h"
-
-namespace {
-
-// A process id that belonged to a process which has ended.
-int EndedProcess()
-{
-    pid_t pid = fork();
-    if (pid == 0)
-        _exit(0);
-    waitpid(pid, nullptr, 0);
-    return static_cast<int>(pid);
-}
-
-}  // namespace
+#include "tests/platform/EndedProcess.h"
 
 TEST(PostMessage, ArrivesThroughAQueuedCall)
 {
