@@ -11,8 +11,9 @@
 
 int main(int argc, char** argv)
 {
+    static char programName[] = "Vimlo";
     std::string commandLinePath = CommandLineTail(argc, argv);
-    Application app(argv[0], "Vimlo");
+    Application app(argc > 0 ? argv[0] : programName, "Vimlo");
     try {
         TFormVimlo formVimlo(commandLinePath);
         TForm3 form3(formVimlo);
