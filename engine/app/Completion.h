@@ -1,0 +1,10 @@
+#pragma once
+// The end of a command-line run: names the result under "LastFile" and posts
+// WM_ANALYSIS_DONE to the main window numbered under "Main".
+#include <string>
+
+class IniFile;
+
+// False, with nothing posted, when "LastFile" could not be written: the
+// receiver would open an older result.
+bool ReportCompletion(IniFile& ini, const std::string& fdtPath);

@@ -1,0 +1,119 @@
+#include "platform/QtDialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+#include <cstdio>
+
+#include "platform/Display.h"
+
+namespace {
+
+QString Latin1(const std::string& text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string Bytes(const QString& text)
+{
+    return text.toLatin1().toStdString();
+}
+
+void WriteToStderr(const std::string& caption, const std::string& text)
+{
+    std::string line = caption + ": ";
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            continue;
+        line += text[i];
+    }
+    std::fprintf(stderr, "%s\n", line.c_str());
+    std::fflush(stderr);
+}
+
+QMessageBox::Icon QtIcon(MsgIcon icon)
+{
+    switch (icon) {
+    case MsgIcon::Information: return QMessageBox::Information;
+    case MsgIcon::Warning: return QMessageBox::Warning;
+    case MsgIcon::Error: return QMessageBox::Critical;
+    case MsgIcon::Confirmation: return QMessageBox::Question;
+    case MsgIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// "Name|pattern|Name|pattern" as Qt's "Name (pattern)" filters.
+QStringList QtFilters(const std::string& filter)
+{
+    QStringList parts = Latin1(filter).split('|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        filters << parts[i] + " (" + QString(parts[i + 1]).replace(';', ' ') + ")";
+    return filters;
+}
+
+bool RunFileDialog(const FileRequest& request, QFileDialog::AcceptMode mode, std::string& path)
+{
+    if (Headless())
+        return false;
+    QFileDialog dialog(QApplication::activeWindow(), Latin1(request.title), Latin1(request.initialDir));
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    QStringList filters = QtFilters(request.filter);
+    if (!filters.isEmpty())
+        dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(Latin1(request.defaultExt));
+    if (!request.fileName.empty())
+        dialog.selectFile(Latin1(request.fileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    path = Bytes(dialog.selectedFiles().first());
+    return true;
+}
+
+}  // namespace
+
+MsgResult QtDialogService::Message(const std::string& text, const std::string& caption, MsgIcon icon,
+                                   MsgButtons buttons)
+{
+    if (Headless()) {
+        WriteToStderr(caption, text);
+        return DefaultAnswer(buttons);
+    }
+    QMessageBox box(QtIcon(icon), Latin1(caption), Latin1(text), QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    switch (buttons) {
+    case MsgButtons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setDefaultButton(QMessageBox::Ok);
+        break;
+    case MsgButtons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        break;
+    case MsgButtons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Yes);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes: return MsgResult::Yes;
+    case QMessageBox::No: return MsgResult::No;
+    case QMessageBox::Cancel: return MsgResult::Cancel;
+    default: break;
+    }
+    return buttons == MsgButtons::Ok ? MsgResult::Ok : MsgResult::Cancel;  // closed through the frame
+}
+
+bool QtDialogService::OpenFileName(const FileRequest& request, std::string& path)
+{
+    return RunFileDialog(request, QFileDialog::AcceptOpen, path);
+}
+
+bool QtDialogService::SaveFileName(const FileRequest& request, std::string& path)
+{
+    return RunFileDialog(request, QFileDialog::AcceptSave, path);
+}

@@ -1,0 +1,211 @@
+#include <QAction>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <regex>
+
+#include "engine/app/Form3.h"
+#include "engine/app/FormVimlo.h"
+#include "platform/IniFile.h"
+#include "platform/ProgramFolder.h"
+#include "tests/platform/ScriptedDialogs.h"
+#include "tests/platform/TempFolder.h"
+#include "tests/vimlo/Circuits.h"
+
+namespace fs = std::filesystem;
+
+class VimloWindows : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        vimlo.SetEditor(&form3);
+        vimlo.show();
+        iniBefore = ReadBytes(IniFile::BesideProgram().Path());
+    }
+    void TearDown() override
+    {
+        EXPECT_EQ(ReadBytes(IniFile::BesideProgram().Path()), iniBefore);  // menu runs leave it alone
+    }
+
+    std::vector<std::string> Log() const
+    {
+        std::vector<std::string> lines;
+        for (int i = 0; i < vimlo.Memo1->count(); ++i)
+            lines.push_back(vimlo.Memo1->item(i)->text().toStdString());
+        return lines;
+    }
+    std::string Circuit(const std::string& name, const std::string& text)
+    {
+        WriteBytes(folder / name, text);
+        return folder / name;
+    }
+    void ExpectIdle() const
+    {
+        EXPECT_FALSE(vimlo.Running());
+        EXPECT_TRUE(vimlo.Open2->isEnabled());
+        EXPECT_TRUE(vimlo.Edit1->isEnabled());
+        EXPECT_TRUE(vimlo.Exit1->isEnabled());
+    }
+
+    TempFolder folder;
+    ScriptedDialogs dialogs;
+    TFormVimlo vimlo{""};
+    TForm3 form3{vimlo};
+    std::string iniBefore;
+};
+
+TEST_F(VimloWindows, StartsIdleWithItsCaptionsAndNeverRunsByItself)
+{
+    EXPECT_EQ(vimlo.windowTitle().toStdString(), "Vimlo V3.0");
+    EXPECT_EQ(form3.windowTitle().toStdString(), "Edit");
+    EXPECT_TRUE(vimlo.Abort1->isEnabled());
+    vimlo.Timer1Timer();
+    vimlo.Abort1Click();  // while idle: nothing
+    EXPECT_TRUE(Log().empty());
+    ExpectIdle();
+}
+
+TEST_F(VimloWindows, OpenRunsTheChosenFileAndStaysOpen)
+{
+    std::string path = Circuit("low.crc", kLowPass);
+    dialogs.files = {path};
+    vimlo.Open2Click();
+
+    ASSERT_EQ(dialogs.requests.size(), 1u);
+    EXPECT_EQ(dialogs.requests[0].initialDir, ProgramFolder());
+    EXPECT_EQ(dialogs.requests[0].filter, "CRC Files|*.crc");
+    EXPECT_EQ(dialogs.requests[0].defaultExt, "crc");
+    std::vector<std::string> log = Log();
+    ASSERT_EQ(log.size(), 7u);
+    EXPECT_EQ(log[0], "low.crc: 4 branches, 5 nodes.");
+    EXPECT_EQ(log[1], "Numerator:");
+    EXPECT_EQ(log[2], "1 Terms");
+    EXPECT_EQ(log[3], "Denominator:");
+    EXPECT_EQ(log[4], "2 Terms");
+    EXPECT_TRUE(std::regex_match(log[5], std::regex("Time: [0-9]+ millisec"))) << log[5];
+    EXPECT_EQ(log[6], "Out in: " + folder / "low.fdt");
+    EXPECT_TRUE(fs::exists(folder / "low.fdt"));
+    EXPECT_TRUE(fs::exists(folder / "low.par"));
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_TRUE(vimlo.isVisible());
+    EXPECT_FALSE(vimlo.Abort1->isEnabled());
+    ExpectIdle();
+}
+
+TEST_F(VimloWindows, RejectedLineEndsTheRunWithNothingLoggedOrWritten)
+{
+    dialogs.files = {Circuit("bad.crc", kRejected)};
+    vimlo.Open2Click();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "Error in line 2");
+    EXPECT_TRUE(Log().empty());
+    EXPECT_FALSE(fs::exists(folder / "bad.fdt"));
+    EXPECT_FALSE(fs::exists(folder / "bad.par"));
+    EXPECT_TRUE(vimlo.isVisible());
+    ExpectIdle();
+}
+
+// During a run only Abort acts: closing, a second run and the timer's
+// progress line are seen from inside the run's event processing.
+TEST_F(VimloWindows, AbortStopsALongRunAndOnlyAbortActsDuringIt)
+{
+    dialogs.files = {Circuit("ladder.crc", Ladder(18))};
+    bool seen = false, openEnabled = true, stillVisible = false;
+    std::string progress;
+    QTimer::singleShot(0, &vimlo, [&] {
+        seen = vimlo.Running();
+        openEnabled = vimlo.Open2->isEnabled() || vimlo.Edit1->isEnabled() || vimlo.Exit1->isEnabled();
+        vimlo.close();
+        stillVisible = vimlo.isVisible();
+        form3.Run1Click();  // ignored while running
+        vimlo.Timer1Timer();
+        progress = vimlo.Memo1->item(vimlo.Memo1->count() - 1)->text().toStdString();
+        vimlo.Abort1Click();
+    });
+    vimlo.Open2Click();
+
+    EXPECT_TRUE(seen);
+    EXPECT_FALSE(openEnabled);
+    EXPECT_TRUE(stillVisible);
+    EXPECT_TRUE(std::regex_match(progress, std::regex("[0-9]+"))) << progress;
+    std::vector<std::string> log = Log();
+    ASSERT_EQ(log.size(), 6u);
+    EXPECT_EQ(log[0], "ladder.crc: 38 branches, 22 nodes.");
+    EXPECT_TRUE(std::regex_match(log[4], std::regex("[0-9]+ Terms"))) << log[4];
+    EXPECT_EQ(log[5], "Simulation Aborted!");
+    EXPECT_TRUE(dialogs.shown.empty());  // the big-output question is for command-line runs
+    EXPECT_TRUE(vimlo.isVisible());
+    ExpectIdle();
+}
+
+// Answering No to the big-output question aborts; offscreen, a command-line
+// run that did not complete closes the window (the program then fails).
+TEST_F(VimloWindows, NoToTheBigOutputQuestionAbortsTheCommandLineRun)
+{
+    dialogs.answer = MsgResult::No;
+    vimlo.RunAnalysis(Circuit("ladder.crc", Ladder(14)), true);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text,
+              "The output files for this circuit\r\ncould requires tens of MegaBytes!\r\nDo you want to proceed?");
+    EXPECT_EQ(dialogs.shown[0].icon, MsgIcon::Warning);
+    EXPECT_EQ(dialogs.shown[0].buttons, MsgButtons::YesNo);
+    ASSERT_FALSE(Log().empty());
+    EXPECT_EQ(Log().back(), "Simulation Aborted!");
+    EXPECT_FALSE(vimlo.isVisible());
+}
+
+TEST_F(VimloWindows, EditorLoadsSavesAsAndRuns)
+{
+    std::string path = Circuit("low.crc", kLowPass);
+    dialogs.files = {path};
+    vimlo.Edit1Click();
+    EXPECT_TRUE(form3.isVisible());
+    EXPECT_EQ(form3.windowTitle().toStdString(), "Edit " + path);
+    EXPECT_EQ(form3.CurrentFile(), path);
+    EXPECT_EQ(form3.Memo1->toPlainText().toStdString(),
+              "low pass\nV1 1 0 1 1\nR1 1 2 1000 0\nC1 2 0 1e-6 0\n.OUT 2\n.END");
+
+    form3.Memo1->setPlainText("edited\nV1 1 0 1 1\nR1 1 2 1000 0\nR2 2 0 1000 0\n.OUT 2\n");
+    std::string copy = folder / "copy.crc";
+    dialogs.files = {copy};
+    form3.SaveAs1Click();
+    EXPECT_EQ(dialogs.requests.back().initialDir, folder.Path().string() + "/");
+    EXPECT_EQ(dialogs.requests.back().defaultExt, "crc");
+    EXPECT_EQ(ReadBytes(copy), "edited\r\nV1 1 0 1 1\r\nR1 1 2 1000 0\r\nR2 2 0 1000 0\r\n.OUT 2\r\n");
+    EXPECT_EQ(ReadBytes(path), kLowPass);
+    EXPECT_EQ(form3.windowTitle().toStdString(), "Edit " + copy);
+
+    form3.Memo1->setPlainText("run\nV1 1 0 1 1\nR1 1 2 1000 0\nC1 2 0 1e-6 0\n.OUT 2");
+    form3.Run1Click();
+    EXPECT_EQ(ReadBytes(copy), "run\r\nV1 1 0 1 1\r\nR1 1 2 1000 0\r\nC1 2 0 1e-6 0\r\n.OUT 2\r\n");
+    ASSERT_EQ(Log().size(), 7u);
+    EXPECT_EQ(Log()[0], "copy.crc: 4 branches, 5 nodes.");
+    EXPECT_TRUE(fs::exists(folder / "copy.fdt"));
+    EXPECT_TRUE(vimlo.isVisible());
+
+    form3.Exit1Click();
+    EXPECT_FALSE(form3.isVisible());
+}
+
+TEST_F(VimloWindows, EditorWithoutAFileRunsNothing)
+{
+    form3.Run1Click();
+    form3.Save1Click();
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[0].text, "Cannot create file ");
+    EXPECT_TRUE(Log().empty());
+
+    dialogs.files = {folder / "missing.crc"};
+    vimlo.Edit1Click();
+    EXPECT_EQ(dialogs.shown.back().text, "Cannot open file " + folder / "missing.crc");
+    EXPECT_FALSE(form3.isVisible());
+    EXPECT_EQ(form3.CurrentFile(), "");
+}
+
+TEST_F(VimloWindows, ExitClosesTheWindow)
+{
+    vimlo.Exit1Click();
+    EXPECT_FALSE(vimlo.isVisible());
+}
