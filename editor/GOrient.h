@@ -25,9 +25,6 @@ public:
     GOrient(TCanvas* canvas, int x, int y, int orientation);
 
     Pt Map(Pt p) const;
-    bool Swap() const { return swap_; }
-    int XSign() const { return xSign_; }
-    int YSign() const { return ySign_; }
 
     void Polyline(std::initializer_list<Pt> points) const;
     void PlusSign(Pt p) const;

@@ -46,6 +46,16 @@ struct EllipseShape {
     double Angle(double x, double y) const { return std::atan2(cy - y, x - cx); }
 };
 
+// Calls visit(x, y) for every pixel of the box that lies inside the clip box.
+template <class Visit>
+void ForEachPixel(Box box, ClipBox clip, Visit visit)
+{
+    Box area = Clipped(box, clip);
+    for (long long y = area.top; y < area.bottom; ++y)
+        for (long long x = area.left; x < area.right; ++x)
+            visit(x, y, Pixel{static_cast<int>(x), static_cast<int>(y)});
+}
+
 double Turn(double angle)
 {
     double full = 2.0 * std::numbers::pi;
@@ -96,15 +106,12 @@ void EllipsePixels(int x1, int y1, int x2, int y2, ClipBox clip,
     if (box.right <= box.left || box.bottom <= box.top)
         return;
     EllipseShape shape(box);
-    Box area = Clipped(box, clip);
-    for (long long y = area.top; y < area.bottom; ++y)
-        for (long long x = area.left; x < area.right; ++x) {
-            Pixel p{static_cast<int>(x), static_cast<int>(y)};
-            if (shape.OnOutline(x, y))
-                outline.push_back(p);
-            else if (shape.Inside(x, y))
-                inside.push_back(p);
-        }
+    ForEachPixel(box, clip, [&](long long x, long long y, Pixel p) {
+        if (shape.OnOutline(x, y))
+            outline.push_back(p);
+        else if (shape.Inside(x, y))
+            inside.push_back(p);
+    });
 }
 
 std::vector<Pixel> ArcPixels(int x1, int y1, int x2, int y2, int xs, int ys, int xe, int ye, ClipBox clip)
@@ -118,12 +125,10 @@ std::vector<Pixel> ArcPixels(int x1, int y1, int x2, int y2, int xs, int ys, int
     double sweep = Turn(shape.Angle(xe, ye) - start);
     if (sweep == 0.0)
         sweep = 2.0 * std::numbers::pi;
-    Box area = Clipped(box, clip);
-    for (long long y = area.top; y < area.bottom; ++y)
-        for (long long x = area.left; x < area.right; ++x)
-            if (shape.OnOutline(x, y)
-                && Turn(shape.Angle(static_cast<double>(x), static_cast<double>(y)) - start) <= sweep)
-                pixels.push_back({static_cast<int>(x), static_cast<int>(y)});
+    ForEachPixel(box, clip, [&](long long x, long long y, Pixel p) {
+        if (shape.OnOutline(x, y) && Turn(shape.Angle(static_cast<double>(x), static_cast<double>(y)) - start) <= sweep)
+            pixels.push_back(p);
+    });
     return pixels;
 }
 
@@ -133,11 +138,8 @@ void RectanglePixels(int x1, int y1, int x2, int y2, ClipBox clip,
     border.clear();
     inside.clear();
     Box box = Ordered(x1, y1, x2, y2);
-    Box area = Clipped(box, clip);
-    for (long long y = area.top; y < area.bottom; ++y)
-        for (long long x = area.left; x < area.right; ++x) {
-            Pixel p{static_cast<int>(x), static_cast<int>(y)};
-            bool edge = x == box.left || x == box.right - 1 || y == box.top || y == box.bottom - 1;
-            (edge ? border : inside).push_back(p);
-        }
+    ForEachPixel(box, clip, [&](long long x, long long y, Pixel p) {
+        bool edge = x == box.left || x == box.right - 1 || y == box.top || y == box.bottom - 1;
+        (edge ? border : inside).push_back(p);
+    });
 }

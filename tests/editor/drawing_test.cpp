@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -83,45 +84,48 @@ TEST(GhostDrawing, WiresTextsAndMovesRestoreTheImage)
     EXPECT_EQ(canvas.Image(), before);
 }
 
-TEST(FinalDrawing, LeavesTerminalSquaresWhereTheTerminalsAre)
+// Draws every kind in every orientation in final mode and checks each drawing.
+void ForEachFinalDrawing(bool selected, const std::function<void(const GCompo&, const ImageCanvas&)>& check)
 {
     TempFolder folder;
     WriteAmpSymbol(folder);
     for (char kind : Kinds)
         for (int o = 0; o < 8; ++o) {
+            SCOPED_TRACE(std::string(1, kind) + " orientation " + std::to_string(o));
             ImageCanvas canvas(300, 300);
             auto part = MakePart(kind, &canvas, folder);
             part->Orientation = o;
+            part->Selected = selected;
             part->X = 150;
             part->Y = 150;
             part->Draw(true, false);
-            ASSERT_GT(part->TermCount, 0) << kind;
-            for (int i = 0; i < part->TermCount; ++i)
-                for (int dy = -1; dy <= 1; ++dy)
-                    for (int dx = -1; dx <= 1; ++dx)
-                        ASSERT_EQ(canvas.PixelAt(part->TermX[i] + dx, part->TermY[i] + dy), clBlack)
-                            << kind << " orientation " << o << " terminal " << i;
+            check(*part, canvas);
         }
+}
+
+TEST(FinalDrawing, LeavesTerminalSquaresWhereTheTerminalsAre)
+{
+    ForEachFinalDrawing(false, [](const GCompo& part, const ImageCanvas& canvas) {
+        ASSERT_GT(part.TermCount, 0);
+        for (int i = 0; i < part.TermCount; ++i)
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    ASSERT_EQ(canvas.PixelAt(part.TermX[i] + dx, part.TermY[i] + dy), clBlack) << "terminal " << i;
+    });
 }
 
 TEST(FinalDrawing, SelectionFrameRunsAroundTheBox)
 {
-    TempFolder folder;
-    WriteAmpSymbol(folder);
-    for (char kind : Kinds)
-        for (int o = 0; o < 8; ++o) {
-            ImageCanvas canvas(300, 300);
-            auto part = MakePart(kind, &canvas, folder);
-            part->Orientation = o;
-            part->Selected = 1;
-            part->X = 150;
-            part->Y = 150;
-            part->Draw(true, false);
-            for (int x = part->Left; x <= part->Right; ++x) {
-                EXPECT_EQ(canvas.PixelAt(x, part->Top), clRed) << kind << o;
-                EXPECT_EQ(canvas.PixelAt(x, part->Bottom), clRed) << kind << o;
-            }
+    ForEachFinalDrawing(true, [](const GCompo& part, const ImageCanvas& canvas) {
+        for (int x = part.Left; x <= part.Right; ++x) {
+            EXPECT_EQ(canvas.PixelAt(x, part.Top), clRed);
+            EXPECT_EQ(canvas.PixelAt(x, part.Bottom), clRed);
         }
+        for (int y = part.Top; y <= part.Bottom; ++y) {
+            EXPECT_EQ(canvas.PixelAt(part.Left, y), clRed);
+            EXPECT_EQ(canvas.PixelAt(part.Right, y), clRed);
+        }
+    });
 }
 
 struct LabelCase {
