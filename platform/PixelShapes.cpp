@@ -23,27 +23,32 @@ Box Clipped(Box box, ClipBox clip)
             std::min(box.bottom, static_cast<long long>(clip.height))};
 }
 
+// The ellipse inscribed in the box; a pixel belongs to it when its square
+// reaches inside, so that it touches all four sides of any box.
 struct EllipseShape {
     double cx, cy, a, b;
     explicit EllipseShape(Box box)
-        : cx((static_cast<double>(box.left + box.right) - 1.0) / 2.0),
-          cy((static_cast<double>(box.top + box.bottom) - 1.0) / 2.0),
+        : cx(static_cast<double>(box.left + box.right) / 2.0),
+          cy(static_cast<double>(box.top + box.bottom) / 2.0),
           a(static_cast<double>(box.right - box.left) / 2.0),
           b(static_cast<double>(box.bottom - box.top) / 2.0)
     {
     }
     bool Inside(long long x, long long y) const
     {
-        double u = (static_cast<double>(x) - cx) / a;
-        double v = (static_cast<double>(y) - cy) / b;
-        return u * u + v * v <= 1.0;
+        double u = std::max(0.0, std::fabs(static_cast<double>(x) + 0.5 - cx) - 0.5) / a;
+        double v = std::max(0.0, std::fabs(static_cast<double>(y) + 0.5 - cy) - 0.5) / b;
+        return u * u + v * v < 1.0;
     }
     bool OnOutline(long long x, long long y) const
     {
         return Inside(x, y) && (!Inside(x - 1, y) || !Inside(x + 1, y) || !Inside(x, y - 1) || !Inside(x, y + 1));
     }
-    // Angle of a point, counter-clockwise on the screen (y pointing down).
-    double Angle(double x, double y) const { return std::atan2(cy - y, x - cx); }
+    // Angle of the centre of a pixel, counter-clockwise on the screen (y pointing down).
+    double Angle(long long x, long long y) const
+    {
+        return std::atan2(cy - (static_cast<double>(y) + 0.5), static_cast<double>(x) + 0.5 - cx);
+    }
 };
 
 // Calls visit(x, y) for every pixel of the box that lies inside the clip box.
@@ -126,7 +131,7 @@ std::vector<Pixel> ArcPixels(int x1, int y1, int x2, int y2, int xs, int ys, int
     if (sweep == 0.0)
         sweep = 2.0 * std::numbers::pi;
     ForEachPixel(box, clip, [&](long long x, long long y, Pixel p) {
-        if (shape.OnOutline(x, y) && Turn(shape.Angle(static_cast<double>(x), static_cast<double>(y)) - start) <= sweep)
+        if (shape.OnOutline(x, y) && Turn(shape.Angle(x, y) - start) <= sweep)
             pixels.push_back(p);
     });
     return pixels;
