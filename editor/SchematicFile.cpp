@@ -1,0 +1,198 @@
+#include "editor/SchematicFile.h"
+
+#include "editor/SubcktSymbol.h"
+#include "formats/NumberText.h"
+#include "formats/TextFile.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// Coordinates read from a file are kept to this range, so that no arithmetic on
+// them overflows.
+constexpr long long CoordinateLimit = 100000;
+
+std::vector<std::string> Fields(const std::string& line)
+{
+    std::vector<std::string> fields(1);
+    for (char ch : line) {
+        if (ch == '#')
+            fields.emplace_back();
+        else
+            fields.back() += ch;
+    }
+    return fields;
+}
+
+// atol of a field, saturating instead of overflowing; a missing field is 0.
+long long ReadLong(const std::vector<std::string>& fields, std::size_t index)
+{
+    if (index >= fields.size())
+        return 0;
+    const std::string& text = fields[index];
+    std::size_t i = text.find_first_not_of(" \t");
+    if (i == std::string::npos)
+        return 0;
+    bool negative = text[i] == '-';
+    if (text[i] == '-' || text[i] == '+')
+        ++i;
+    long long value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+        value = std::min(value * 10 + (text[i] - '0'), 1000000000000LL);
+    return negative ? -value : value;
+}
+
+std::int32_t ReadCoordinate(const std::vector<std::string>& fields, std::size_t index)
+{
+    return static_cast<std::int32_t>(std::clamp(ReadLong(fields, index), -CoordinateLimit, CoordinateLimit));
+}
+
+std::int32_t ReadOrientation(const std::vector<std::string>& fields, std::size_t index)
+{
+    return static_cast<std::int32_t>((ReadLong(fields, index) % 8 + 8) % 8);
+}
+
+std::string Field(const std::vector<std::string>& fields, std::size_t index)
+{
+    return index < fields.size() ? fields[index] : std::string();
+}
+
+double ReadDouble(const std::vector<std::string>& fields, std::size_t index)
+{
+    return StrToD(Field(fields, index));
+}
+
+// Everything after the third '#'.
+std::string TextField(const std::string& line)
+{
+    std::size_t at = 0;
+    for (int i = 0; i < 3; ++i) {
+        at = line.find('#', at);
+        if (at == std::string::npos)
+            return std::string();
+        ++at;
+    }
+    return line.substr(at);
+}
+
+bool IsModel(char kind) { return kind == 'K' || kind == 'M' || kind == 'Q' || kind == 'q'; }
+
+bool IsKnownKind(char kind)
+{
+    static const std::string kinds = "RGCLVIHYEFOnKQqMXWTgvi";
+    return kinds.find(kind) != std::string::npos;
+}
+
+std::string SymbolicField(const GCompo& part) { return part.Symbolic ? "0" : "1"; }
+
+}  // namespace
+
+std::string SchematicLine(const GCompo& part)
+{
+    std::string line = std::string(1, part.Kind) + "#" + std::to_string(part.X) + "#" + std::to_string(part.Y) + "#";
+    switch (part.Kind) {
+    case 'W':
+        return line + std::to_string(part.X2) + "#" + std::to_string(part.Y2) + "#";
+    case 'T':
+        return line + part.Text;
+    case 'X':
+        return line + std::to_string(part.Orientation) + "#" + part.Name + "#" + part.Text;
+    default:
+        break;
+    }
+    line += std::to_string(part.Orientation) + "#" + part.Name + "#";
+    if (IsModel(part.Kind)) {
+        line += part.Text + "#";
+        for (double p : part.Param)
+            line += GcvtText(p, 9) + "#";
+    } else {
+        line += FloatToStr(part.Value) + "#";
+    }
+    return line + SymbolicField(part);
+}
+
+std::unique_ptr<GCompo> ReadSchematicLine(const std::string& line, TCanvas* canvas, const std::string& subcktFolder)
+{
+    if (line.empty() || !IsKnownKind(line[0]))
+        return nullptr;
+    std::vector<std::string> f = Fields(line);
+    char kind = line[0];
+    std::unique_ptr<GCompo> part;
+    if (kind == 'X') {
+        part = std::make_unique<GCompo>(Field(f, 5), canvas, subcktFolder);
+        part->Name = Field(f, 4);
+    } else {
+        part = std::make_unique<GCompo>(kind, canvas, false, false, false);
+    }
+    part->X = ReadCoordinate(f, 1);
+    part->Y = ReadCoordinate(f, 2);
+    if (kind == 'W') {
+        part->X2 = ReadCoordinate(f, 3);
+        part->Y2 = ReadCoordinate(f, 4);
+        part->StartFixed = 1;
+    } else if (kind == 'T') {
+        part->Text = TextField(line);
+    } else if (kind != 'X') {
+        part->Orientation = ReadOrientation(f, 3);
+        part->Name = Field(f, 4);
+        if (IsModel(kind)) {
+            part->Text = Field(f, 5);
+            for (std::size_t i = 0; i < 5; ++i)
+                part->Param[i] = ReadDouble(f, 6 + i);
+            part->Symbolic = Field(f, 11) == "0";
+        } else {
+            part->Value = ReadDouble(f, 5);
+            part->Symbolic = Field(f, 6) == "0";
+        }
+    } else {
+        part->Orientation = ReadOrientation(f, 3);
+    }
+    return part;
+}
+
+bool SaveSchema(Schematic& schematic, std::string& error)
+{
+    std::vector<std::string> lines;
+    for (const auto& part : schematic.Parts)
+        lines.push_back(SchematicLine(*part));
+    if (!WriteTextLines(schematic.FileName, lines)) {
+        error = "Cannot create file \"" + schematic.FileName + "\"";
+        return false;
+    }
+    schematic.Modified = false;
+    return true;
+}
+
+bool SaveSchemaAs(Schematic& schematic, const std::string& path, std::string& error)
+{
+    std::string old = schematic.FileName;
+    schematic.FileName = path;
+    if (SaveSchema(schematic, error))
+        return true;
+    schematic.FileName = old;
+    return false;
+}
+
+bool LoadSchema(Schematic& schematic, const std::string& path, TCanvas* canvas,
+                const std::string& subcktFolder, std::string& error)
+{
+    schematic.FileName = path;
+    schematic.Parts.clear();
+    std::vector<std::string> lines;
+    if (!ReadTextLines(path, lines)) {
+        error = "Cannot open file \"" + path + "\"";
+        return false;
+    }
+    try {
+        for (const std::string& line : lines)
+            if (auto part = ReadSchematicLine(line, canvas, subcktFolder))
+                schematic.Parts.push_back(std::move(part));
+    } catch (const SubcktUndefined& e) {
+        schematic.Parts.clear();
+        error = e.what();
+        return false;
+    }
+    schematic.Modified = false;
+    return true;
+}
