@@ -47,6 +47,19 @@ void Port(MATRIX& m, int w, int p, int q, double k)
     Column(m, w, p, q, k);
 }
 
+// The tokens of a statement and its kind; no tokens for a blank or comment
+// line. False for a line that neither pass can take.
+bool Split(const std::string& raw, std::vector<std::string>& t, char& kind)
+{
+    const std::string line = TrimLine(raw);
+    t.clear();
+    if (line.empty() || line[0] == '*')
+        return true;
+    t = Tokens(line);
+    kind = UpperChar(line[0]);
+    return kind == '.' || (Kind::IsCircuitElement(kind) && t.size() >= TokensNeeded(kind));
+}
+
 }  // namespace
 
 CircNum::CircNum(const std::string& path, EngineHost& host) : host_(host)
@@ -77,13 +90,14 @@ CircNum::CircNum(const std::string& path, EngineHost& host) : host_(host)
     }
 }
 
-bool CircNum::CountLine(const std::string& raw)
+bool CircNum::CountLine(const std::string& line)
 {
-    const std::string line = TrimLine(raw);
-    if (line.empty() || line[0] == '*')
+    std::vector<std::string> t;
+    char kind = 0;
+    if (!Split(line, t, kind))
+        return false;
+    if (t.empty())
         return true;
-    const std::vector<std::string> t = Tokens(line);
-    const char kind = UpperChar(line[0]);
     if (kind == '.') {
         if (UpperCase(t[0]) != ".IOUT")
             return true;
@@ -94,25 +108,22 @@ bool CircNum::CountLine(const std::string& raw)
         ++extras_;
         return true;
     }
-    if (!Kind::IsCircuitElement(kind) || t.size() < TokensNeeded(kind))
-        return false;
     for (std::size_t k = 1; k <= NodeTokens(kind); ++k)
         Node(t[k]);
     extras_ += ExtraVariables(kind);
     return true;
 }
 
-bool CircNum::StampLine(const std::string& raw)
+bool CircNum::StampLine(const std::string& line)
 {
-    const std::string line = TrimLine(raw);
-    if (line.empty() || line[0] == '*')
+    std::vector<std::string> t;
+    char kind = 0;
+    if (!Split(line, t, kind))
+        return false;
+    if (t.empty())
         return true;
-    const std::vector<std::string> t = Tokens(line);
-    const char kind = UpperChar(line[0]);
     if (kind == '.')
         return StampDirective(t);
-    if (!Kind::IsCircuitElement(kind) || t.size() < TokensNeeded(kind))
-        return false;
     MATRIX& m = matrix_;
     const int a = Node(t[1]);
     const int b = Node(t[2]);

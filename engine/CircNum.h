@@ -27,7 +27,6 @@ public:
     bool Ok() const { return ok_; }
     std::complex<double> Numerator(double x) const;
     std::complex<double> Denominator(double x) const;
-    int Size() const { return size_; }
 
 private:
     bool CountLine(const std::string& line);

@@ -70,3 +70,35 @@ std::string CaseName(const ::testing::TestParamInfo<Case>& param) { return param
 INSTANTIATE_TEST_SUITE_P(EveryKindAndSource, EvaluatorTest, ::testing::ValuesIn(kCases), CaseName);
 
 }  // namespace
+
+namespace {
+
+struct BadCase {
+    const char* name;
+    const char* circuit;
+    const char* message;
+};
+
+const BadCase kBad[] = {
+    {"SchematicOnlyKind", "t\nV1 1 0 1 1\nQ1 1 0 2 1 0\n.OUT 1", "Error in line 2"},
+    {"TooFewTokens", "t\nV1 1 0 1 1\nR1 1 0\n.OUT 1", "Error in line 2"},
+    {"AmmeterWithOneNode", "t\nV1 1 0 1 1\n.IOUT 1", "Error in line 2"},
+    {"OutputOnNoElementLine", "t\nV1 1 0 1 1\nR1 1 0 5 0\n.OUT 2", "The output node 2 is on no element line!"},
+};
+
+class EvaluatorInputTest : public ::testing::TestWithParam<BadCase> {};
+
+TEST_P(EvaluatorInputTest, ReportsTheLine)
+{
+    TempFolder folder;
+    RecordingHost host;
+    CircNum exact(folder.Write("c.crc", GetParam().circuit), host);
+    EXPECT_FALSE(exact.Ok());
+    EXPECT_EQ(host.messages, std::vector<std::string>{GetParam().message});
+}
+
+std::string BadName(const ::testing::TestParamInfo<BadCase>& param) { return param.param.name; }
+
+INSTANTIATE_TEST_SUITE_P(Bad, EvaluatorInputTest, ::testing::ValuesIn(kBad), BadName);
+
+}  // namespace
