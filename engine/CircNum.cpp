@@ -72,7 +72,7 @@ CircNum::CircNum(const std::string& path, EngineHost& host) : host_(host)
     }
     for (int pass = 1; pass <= 2 && ok_; ++pass) {
         for (std::size_t i = 1; i < lines.size(); ++i) {
-            if (!(pass == 1 ? CountLine(lines[i]) : StampLine(lines[i]))) {
+            if (!ReadLine(lines[i], pass)) {
                 ok_ = false;
                 host_.ShowMessage("Error in line " + std::to_string(i));
                 return;
@@ -90,7 +90,7 @@ CircNum::CircNum(const std::string& path, EngineHost& host) : host_(host)
     }
 }
 
-bool CircNum::CountLine(const std::string& line)
+bool CircNum::ReadLine(const std::string& line, int pass)
 {
     std::vector<std::string> t;
     char kind = 0;
@@ -98,6 +98,11 @@ bool CircNum::CountLine(const std::string& line)
         return false;
     if (t.empty())
         return true;
+    return pass == 1 ? CountLine(kind, t) : StampLine(kind, t);
+}
+
+bool CircNum::CountLine(char kind, const std::vector<std::string>& t)
+{
     if (kind == '.') {
         if (UpperCase(t[0]) != ".IOUT")
             return true;
@@ -114,14 +119,8 @@ bool CircNum::CountLine(const std::string& line)
     return true;
 }
 
-bool CircNum::StampLine(const std::string& line)
+bool CircNum::StampLine(char kind, const std::vector<std::string>& t)
 {
-    std::vector<std::string> t;
-    char kind = 0;
-    if (!Split(line, t, kind))
-        return false;
-    if (t.empty())
-        return true;
     if (kind == '.')
         return StampDirective(t);
     MATRIX& m = matrix_;

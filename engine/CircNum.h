@@ -29,8 +29,11 @@ public:
     std::complex<double> Denominator(double x) const;
 
 private:
-    bool CountLine(const std::string& line);
-    bool StampLine(const std::string& line);
+    // The two passes over the lines after the title; false for a line they
+    // cannot take.
+    bool ReadLine(const std::string& line, int pass);
+    bool CountLine(char kind, const std::vector<std::string>& t);
+    bool StampLine(char kind, const std::vector<std::string>& t);
     bool StampDirective(const std::vector<std::string>& t);
     int Node(const std::string& name);
     int Extra() { return next_++; }
