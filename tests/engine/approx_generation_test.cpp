@@ -139,6 +139,19 @@ TEST(ApproxTest, ExactZeroFallsBackToEveryTerm)
     EXPECT_EQ(approx.run.denominatorTerms, 1u);
 }
 
+TEST(ApproxTest, AbortEndsBothSectionsWithTheirEndRecords)
+{
+    TempFolder folder;
+    RecordingHost host;
+    host.abortAtPoll = 1;
+    EngineRun run = RunEngine(folder.Write("app.crc", WithApp(kAmplifier, "0", "3 10 1e4 1e7")), host);
+    ASSERT_TRUE(run.ok);
+    EXPECT_TRUE(run.aborted);
+    NetworkFunction f = ReadNetworkFunction(folder.File("app.fdt"));
+    Analysis exact = Analyse(folder, "exact", kAmplifier);
+    EXPECT_LT(f.denominator.size(), exact.f.denominator.size());
+}
+
 TEST(ApproxTest, OutputNodeOnNoElementLineStopsTheRun)
 {
     TempFolder folder;
