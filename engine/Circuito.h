@@ -77,6 +77,8 @@ private:
     void AddInternal(int iFrom, int iTo, int vFrom, int vTo, double value);
     void AddNullor(int iFrom, int iTo, int vFrom, int vTo);
     void SortElements();
+    void SortByWeight();
+    bool ComputeExactValues();
     void ListImpedances();
     bool WriteParameterLines();
 
@@ -85,6 +87,12 @@ private:
     void Prepare(bool numerator);
     void FixEdge(Graphs& graph, bool voltage, int column, int from, int to);
     void EnumerateTrees(bool numerator);
+    // Called per complete tree; false ends the enumeration.
+    using TreeHandler = bool (Circuito::*)(TERM& term, const MStack& stack, int controlledCount);
+    void WalkTrees(TreeHandler onTree);
+    void EnumerateTreesApprox(bool numerator);
+    bool ApproxTerm(TERM& term, const MStack& stack, int controlledCount);
+    bool WithinTolerance() const;
     bool EmitTerm(TERM& term, const MStack& stack, int controlledCount);
     std::int32_t TreeSign(const MStack& stack);
     void AskBigOutput();
@@ -129,4 +137,7 @@ private:
     std::vector<double> frequencies_;
     std::complex<double> exactNumerator_[kMaxFrequencies];
     std::complex<double> exactDenominator_[kMaxFrequencies];
+    const std::complex<double>* reference_ = exactNumerator_;
+    std::complex<double> partial_[kMaxFrequencies];
+    std::vector<double> symbolValues_;
 };

@@ -54,6 +54,8 @@ Circuito::Circuito(const std::string& path, bool fromCommandLine, EngineHost& ho
         return;
     SortElements();
     ListImpedances();
+    if (approximation_ && !ComputeExactValues())
+        return;
     nodeCount = static_cast<int>(nodes_.size());
     branchCount = static_cast<int>(elements_.size());
     if (!WriteParameterLines())
@@ -272,6 +274,10 @@ void Circuito::AddNullor(int iFrom, int iTo, int vFrom, int vTo)
 
 void Circuito::SortElements()
 {
+    if (approximation_) {
+        SortByWeight();
+        return;
+    }
     std::stable_sort(elements_.begin(), elements_.end(), BySymbol);
 }
 

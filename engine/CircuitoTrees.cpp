@@ -86,7 +86,16 @@ void Circuito::FixEdge(Graphs& graph, bool voltage, int column, int from, int to
     }
 }
 
-void Circuito::EnumerateTrees(bool /*numerator*/)
+void Circuito::EnumerateTrees(bool numerator)
+{
+    if (approximation_) {
+        EnumerateTreesApprox(numerator);
+        return;
+    }
+    WalkTrees(&Circuito::EmitTerm);
+}
+
+void Circuito::WalkTrees(TreeHandler onTree)
 {
     const int m = static_cast<int>(elements_.size());
     const int k = picksPlusOne_ - 1;
@@ -113,12 +122,12 @@ void Circuito::EnumerateTrees(bool /*numerator*/)
     };
 
     if (k == 0) {
-        EmitTerm(term, stack, controlled);
+        (this->*onTree)(term, stack, controlled);
         return;
     }
     for (;;) {
         if (stack.Count() == k) {
-            if (!EmitTerm(term, stack, controlled))
+            if (!(this->*onTree)(term, stack, controlled))
                 return;
             Poll();
             j = pop() + 1;
