@@ -39,11 +39,11 @@ bool FDT::RootChecks(bool zerosOk, bool polesOk, std::string& error) const
         }
         return false;
     }
-    for (int c = 0; c < curveCount; ++c)
-        if (zeroCount[c] > 0 || poleCount[c] > 0)
-            return true;
-    error = Msg::NoPolesNoZeros;
-    return false;
+    if (numeratorDegree == 0 && denominatorDegree == 0) {
+        error = Msg::NoPolesNoZeros;
+        return false;
+    }
+    return true;
 }
 
 bool FDT::PreparePoleZero(std::string& error)

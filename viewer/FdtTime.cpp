@@ -43,7 +43,7 @@ bool FDT::ComputeTimeResponse(int kind, std::string& error)
         samples.invalid[0][c] = samples.invalid[1][c] = 1;
         if (dd < 0)
             return fail(Msg::ZeroDenominator);
-        if (nd <= 0 && dd == 0)
+        if (numeratorDegree == 0 && denominatorDegree == 0)
             return fail(Msg::NoPolesNoZeros);
         // Impulses at t = 0 (the quotient, and for the step its terms in s) are dropped.
         if (nd >= 0 && (nd > dd || (nd == dd && impulse))) {
