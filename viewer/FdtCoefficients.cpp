@@ -10,19 +10,19 @@ constexpr std::uint32_t kCurveColours[kMaxCurves] = {0x0000FF, 0xFF0000, 0x00800
                                                      0xFF00FF, 0x800080, 0x808080};
 
 // Adds every term into its row for the first Curves curves; values holds
-// the value of component j for curve c at j * kMaxCurves + c.
+// the value of component j for curve c at j * Curves + c.
 template <int Curves>
 struct RowSum {
     const double* values;
     std::vector<CurveRow>* rows[2];
 
-    void operator()(int section, const TERM& term) const
+    void operator()(int section, const TermView& term) const
     {
         double v[Curves];
         for (int c = 0; c < Curves; ++c)
             v[c] = term.coefficient;
         for (int k = 0; k < term.count; ++k) {
-            const double* factor = values + term.symbols[k] * kMaxCurves;
+            const double* factor = values + term.symbols[k] * Curves;
             for (int c = 0; c < Curves; ++c)
                 v[c] = factor[c] * v[c];
         }
@@ -38,15 +38,16 @@ bool FDT::EvaluateCoefficients(std::string& error)
 {
     if (viewKind == View::Phasor)
         return ComputePhasor(error);
-    std::vector<double> values(components.size() * kMaxCurves, 0.0);
+    const int curves = curveCount == 1 ? 1 : kMaxCurves;
+    std::vector<double> values(components.size() * curves, 0.0);
     for (int j = 0; j < CompoCount(); ++j)
-        for (int c = 0; c < curveCount; ++c)
-            values[j * kMaxCurves + c] = CompoValueForCurve(j, c);
+        for (int c = 0; c < curves; ++c)
+            values[j * curves + c] = c < curveCount ? CompoValueForCurve(j, c) : 0.0;
     std::vector<CurveRow> num(numeratorDegree + 1, CurveRow{}), den(denominatorDegree + 1, CurveRow{});
     TermScan scan{fdtPath, {numeratorDegree, denominatorDegree}, CompoCount(),
                   numeratorTerms + denominatorTerms, progress, true};
-    bool ok = curveCount == 1 ? scan.Run(RowSum<1>{values.data(), {&num, &den}}, error)
-                              : scan.Run(RowSum<kMaxCurves>{values.data(), {&num, &den}}, error);
+    bool ok = curves == 1 ? scan.Run(RowSum<1>{values.data(), {&num, &den}}, error)
+                          : scan.Run(RowSum<kMaxCurves>{values.data(), {&num, &den}}, error);
     if (!ok)
         return false;
     for (int c = 0; c < curveCount; ++c) {
@@ -88,7 +89,7 @@ bool FDT::ComputePhasor(std::string& error)
         phasors[j] = CompoPhasor(j);
     TermScan scan{fdtPath, {numeratorDegree, denominatorDegree}, CompoCount(),
                   numeratorTerms + denominatorTerms, progress, false};
-    auto add = [&](int section, const TERM& term) {
+    auto add = [&](int section, const TermView& term) {
         Complex t(term.coefficient, 0.0);
         for (int k = 0; k < term.count; ++k)
             t = t * phasors[term.symbols[k]];

@@ -6,12 +6,14 @@ bool TermScan::Damaged(const char* what, std::string& error) const
     return false;
 }
 
-bool TermScan::Check(const TERM& term, int section, std::string& error) const
+void TermScan::Report(std::int64_t done, int& shown) const
 {
-    if (term.power > degree[section])
-        return Damaged("a term's power of s is above the degree of its polynomial", error);
-    for (int k = 0; k < term.count; ++k)
-        if (term.symbols[k] >= symbolCount)
-            return Damaged("a term names an element beyond the element list", error);
-    return true;
+    if (!progress)
+        return;
+    if (showWait && totalTerms > 0) {
+        int percent = static_cast<int>(std::min<std::int64_t>(100, done * 100 / totalTerms));
+        if (percent != shown)
+            progress->SetPercent(shown = percent);
+    }
+    progress->ProcessMessages();
 }

@@ -1,6 +1,7 @@
 #pragma once
-// Reads both sections of a network-function file term by term, refusing
-// records that lie outside the degrees or the element list.
+// Reads both sections of a network-function file, refusing records that lie
+// outside the degrees or the element list. Terms are decoded in place from
+// the file buffer.
 #include <algorithm>
 #include <cstdint>
 #include <string>
@@ -23,7 +24,7 @@ struct TermScan {
 
 private:
     bool Damaged(const char* what, std::string& error) const;
-    bool Check(const TERM& term, int section, std::string& error) const;
+    void Report(std::int64_t done, int& shown) const;
 };
 
 template <class OnTerm>
@@ -47,25 +48,41 @@ bool TermScan::Run(OnTerm&& onTerm, std::string& error) const
                 p->End();
         }
     } wait(progress, showWait);
-    TERM term;
-    std::int64_t n = 0;
-    int shown = 0;
-    for (int section = 0; section < 2; ++section) {
-        while (term.Read(file)) {
-            if (!Check(term, section, error))
-                return false;
-            onTerm(section, term);
-            ++n;
-            if (progress && (n & 1023) == 0) {
-                if (showWait && totalTerms > 0) {
-                    int percent = static_cast<int>(std::min<std::int64_t>(100, n * 100 / totalTerms));
-                    if (percent != shown)
-                        progress->SetPercent(shown = percent);
-                }
-                progress->ProcessMessages();
+    int section = 0, shown = 0;
+    std::int64_t done = 0, nextReport = 1024;
+    std::size_t available = 0;
+    const std::uint8_t* bytes = file.Peek(TermView::kLongest, available);
+    while (section < 2) {
+        std::size_t used = 0;
+        while (section < 2) {
+            TermView t;
+            std::size_t size = t.Decode(bytes + used, available - used);
+            if (size == 0)
+                break;
+            used += size;
+            if (t.IsEndRecord()) {
+                ++section;
+                continue;
+            }
+            if (t.power > degree[section])
+                return Damaged("a term's power of s is above the degree of its polynomial", error);
+            std::uint8_t top = 0;
+            for (int k = 0; k < t.count; ++k)
+                top = std::max(top, t.symbols[k]);
+            if (t.count && top >= symbolCount)
+                return Damaged("a term names an element beyond the element list", error);
+            onTerm(section, t);
+            if (++done >= nextReport) {
+                Report(done, shown);
+                nextReport += 1024;
             }
         }
-        if (file.ShortRead())
+        file.Skip(used);
+        if (section == 2)
+            break;
+        std::size_t before = available - used;
+        bytes = file.Peek(TermView::kLongest, available);
+        if (available == before)
             return Damaged(section == 0 ? "the numerator ends before its end record"
                                         : "the denominator ends before its end record",
                            error);

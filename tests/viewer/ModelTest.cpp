@@ -291,3 +291,36 @@ TEST(Model, SetViewKindClearsTheZoomOnlyOnAChange)
     EXPECT_FALSE(f.zoomed);
     EXPECT_EQ(f.GetViewKind(), View::Phase);
 }
+
+TEST(Model, LargeFilesAcrossTheReadBuffer)
+{
+    // Records of every length, straddling the reader's buffer boundaries.
+    TempDir dir;
+    std::vector<TermSpec> num, den = {{1.0, 0, {}}};
+    double expected[3] = {};
+    const double values[3] = {1.5, 0.5, 2.0};
+    for (int t = 0; t < 60000; ++t) {
+        TermSpec term{1.0 + t % 7, t % 3, {}};
+        for (int k = 0; k < t % 256; ++k)
+            term.symbols.push_back(k % 3);
+        double v = term.coefficient;
+        for (int s : term.symbols)
+            v = values[s] * v;
+        expected[term.power] += v;
+        num.push_back(term);
+    }
+    WriteFdt(dir.Path("big.fdt"), num, den);
+    WriteBytes(dir.Path("big.par"), ParText("A B C ", "1.5 0.5 2 ", num, den));
+    FDT f;
+    std::string error;
+    ASSERT_TRUE(f.LoadParFile(dir.Path("big.fdt"), error)) << error;
+    for (int k = 0; k < 3; ++k)
+        EXPECT_EQ(f.numeratorRows[k][0], expected[k] / expected[2]);
+    EXPECT_EQ(f.gain[0], expected[2]);
+    // Cut inside a record far into the file.
+    std::string bytes = ReadBytes(dir.Path("big.fdt"));
+    WriteBytes(dir.Path("big.fdt"), bytes.substr(0, bytes.size() / 2 + 3));
+    EXPECT_FALSE(f.EvaluateCoefficients(error));
+    EXPECT_EQ(error, "The file " + dir.Path("big.fdt") + " is damaged: the numerator ends before its end record.");
+    EXPECT_EQ(f.gain[0], expected[2]);  // the rows of the last evaluation stay
+}
