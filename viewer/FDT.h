@@ -114,7 +114,10 @@ public:
 
 private:
     bool FrequencyChecks(bool withRoots, std::string& error);
-    double GridFrequency(int u) const;
+    // Coefficients, roots when asked, the interval check and a fresh data range.
+    bool StartSweep(bool withRoots, std::string& error);
+    // Angular frequency of sample u; writes its abscissa.
+    double GridFrequency(int u);
     void StoreSample(int u, int curve, double y);
     void ResetDataRange();
     bool RootChecks(bool zerosOk, bool polesOk, std::string& error) const;

@@ -22,11 +22,21 @@ bool FDT::FrequencyChecks(bool withRoots, std::string& error)
     return true;
 }
 
-double FDT::GridFrequency(int u) const
+double FDT::GridFrequency(int u)
 {
-    if (xLinear)
-        return wStart + u * (wEnd - wStart) * 0.005;
-    return wStart * std::pow(wEnd / wStart, u * 0.005);
+    double w = xLinear ? wStart + u * (wEnd - wStart) * 0.005 : wStart * std::pow(wEnd / wStart, u * 0.005);
+    samples.x[u] = hzUnits ? w * 0.5 * (1.0 / kPi) : w;
+    return w;
+}
+
+bool FDT::StartSweep(bool withRoots, std::string& error)
+{
+    if (!EvaluateCoefficients(error) || !FrequencyChecks(withRoots, error)) {
+        viewKind = View::Symbolic;
+        return false;
+    }
+    ResetDataRange();
+    return true;
 }
 
 void FDT::ResetDataRange()
@@ -56,17 +66,13 @@ void FDT::StoreSample(int u, int curve, double y)
 
 bool FDT::ComputeGain(std::string& error)
 {
-    if (!EvaluateCoefficients(error) || !FrequencyChecks(false, error)) {
-        viewKind = View::Symbolic;
+    if (!StartSweep(false, error))
         return false;
-    }
-    ResetDataRange();
     bool loss = viewKind == View::Loss;
     for (int c = 0; c < curveCount; ++c) {
         double k = std::fabs(gain[c]);
         for (int u = 0; u < kSampleCount; ++u) {
             double w = GridFrequency(u);
-            samples.x[u] = hzUnits ? w * 0.5 * (1.0 / kPi) : w;
             Complex s(0.0, w);
             double n = std::abs(EvalPolynomial(numeratorRows[0].data() + c, numeratorDegree, s, kMaxCurves));
             double d = std::abs(EvalPolynomial(denominatorRows[0].data() + c, denominatorDegree, s, kMaxCurves));
@@ -89,15 +95,11 @@ bool FDT::ComputeGain(std::string& error)
 
 bool FDT::ComputePhase(std::string& error)
 {
-    if (!EvaluateCoefficients(error) || !FrequencyChecks(true, error)) {
-        viewKind = View::Symbolic;
+    if (!StartSweep(true, error))
         return false;
-    }
-    ResetDataRange();
     for (int c = 0; c < curveCount; ++c) {
         for (int u = 0; u < kSampleCount; ++u) {
             double w = GridFrequency(u);
-            samples.x[u] = hzUnits ? w * 0.5 * (1.0 / kPi) : w;
             Complex s(0.0, w);
             double phi = 0.0;
             for (int k = 1; k <= zeroCount[c]; ++k)
@@ -127,15 +129,11 @@ double RootDelay(Complex r, double w)
 
 bool FDT::ComputeDelay(std::string& error)
 {
-    if (!EvaluateCoefficients(error) || !FrequencyChecks(true, error)) {
-        viewKind = View::Symbolic;
+    if (!StartSweep(true, error))
         return false;
-    }
-    ResetDataRange();
     for (int c = 0; c < curveCount; ++c) {
         for (int u = 0; u < kSampleCount; ++u) {
             double w = GridFrequency(u);
-            samples.x[u] = hzUnits ? w * 0.5 * (1.0 / kPi) : w;
             double y = 0.0;
             for (int k = 1; k <= poleCount[c]; ++k)
                 y += RootDelay(Pole(k, c), w);
