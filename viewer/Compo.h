@@ -1,6 +1,7 @@
 #pragma once
 // One element symbol of a network function as a result window knows it.
 #include <string>
+#include <utility>
 
 struct Compo {
     std::string name;   // "$" for an element the engine treated as numeric
