@@ -9,8 +9,8 @@
 namespace {
 
 // RC low-pass 1 / (1 + s R C): names R1 C1, the capacitor swept on request.
-std::vector<TermSpec> LowPassNum() { return {{1.0, 0, {}}}; }
-std::vector<TermSpec> LowPassDen() { return {{1.0, 0, {}}, {1.0, 1, {0, 1}}}; }
+std::vector<TestTerm> LowPassNum() { return {{1.0, 0, {}}}; }
+std::vector<TestTerm> LowPassDen() { return {{1.0, 0, {}}, {1.0, 1, {0, 1}}}; }
 
 std::string LowPass(const TempDir& dir, const std::vector<std::string>& more = {})
 {
@@ -103,7 +103,7 @@ TEST(Model, LowPassSweptOverThreeValues)
 TEST(Model, NumericNamesHaveNoRowButMultiply)
 {
     TempDir dir;
-    std::vector<TermSpec> num = {{2.0, 0, {0}}}, den = {{1.0, 0, {}}, {1.0, 1, {1}}};
+    std::vector<TestTerm> num = {{2.0, 0, {0}}}, den = {{1.0, 0, {}}, {1.0, 1, {1}}};
     WriteFdt(dir.Path("n.fdt"), num, den);
     WriteBytes(dir.Path("n.par"), ParText("$ Ra ", "3 0.5 ", num, den));
     FDT f;
@@ -165,12 +165,12 @@ TEST(Model, SaveOfAFailedLoadLeavesTheFileAlone)
 
 TEST(Model, CorruptFilesAreRefused)
 {
-    std::vector<TermSpec> num = LowPassNum(), den = LowPassDen();
+    std::vector<TestTerm> num = LowPassNum(), den = LowPassDen();
     std::string goodPar = ParText("R1 C1 ", "1000 1e-06 ", num, den);
     struct Case {
         const char* what;
         std::string par;
-        std::vector<TermSpec> num, den;
+        std::vector<TestTerm> num, den;
         int cut;           // bytes cut from the end of the .fdt
         const char* file;  // the file the message names
     };
@@ -234,7 +234,7 @@ TEST(Model, IdenticallyZeroPolynomialsAreReported)
 {
     // Denominator s R C with C = 0: nothing is left of it.
     TempDir dir;
-    std::vector<TermSpec> num = {{1.0, 0, {}}}, den = {{1.0, 1, {0, 1}}};
+    std::vector<TestTerm> num = {{1.0, 0, {}}}, den = {{1.0, 1, {0, 1}}};
     WriteFdt(dir.Path("z.fdt"), num, den);
     WriteBytes(dir.Path("z.par"), ParText("R1 C1 ", "1000 0 ", num, den, {"1 10 1"}));
     FDT f;
@@ -255,7 +255,7 @@ TEST(Model, PhasorIgnoresTheSweepAndUsesSourcePhases)
 {
     // H = V1 / (1 + s R C) at w = 1 / (R C): V1 of magnitude 2 and phase 90 degrees.
     TempDir dir;
-    std::vector<TermSpec> num = {{1.0, 0, {2}}}, den = LowPassDen();
+    std::vector<TestTerm> num = {{1.0, 0, {2}}}, den = LowPassDen();
     WriteFdt(dir.Path("p.fdt"), num, den);
     WriteBytes(dir.Path("p.par"), ParText("R1 C1 V1 ", "1000 1e-3 2 ", num, den,
                                           {"0.15915494309189535 1 1", "1", "1e-3 2e-3 3e-3 4e-3 5e-3 6e-3 "}));
@@ -296,11 +296,11 @@ TEST(Model, LargeFilesAcrossTheReadBuffer)
 {
     // Records of every length, straddling the reader's buffer boundaries.
     TempDir dir;
-    std::vector<TermSpec> num, den = {{1.0, 0, {}}};
+    std::vector<TestTerm> num, den = {{1.0, 0, {}}};
     double expected[3] = {};
     const double values[3] = {1.5, 0.5, 2.0};
     for (int t = 0; t < 60000; ++t) {
-        TermSpec term{1.0 + t % 7, t % 3, {}};
+        TestTerm term{1.0 + t % 7, t % 3, {}};
         for (int k = 0; k < t % 256; ++k)
             term.symbols.push_back(k % 3);
         double v = term.coefficient;

@@ -62,18 +62,18 @@ std::string ReadBytes(const std::string& path)
     return bytes.str();
 }
 
-void WriteFdt(const std::string& path, const std::vector<TermSpec>& num, const std::vector<TermSpec>& den)
+void WriteFdt(const std::string& path, const std::vector<TestTerm>& num, const std::vector<TestTerm>& den)
 {
     OutFile file;
     ASSERT_TRUE(file.Open(path, "wb"));
     for (const auto* section : {&num, &den}) {
-        for (const TermSpec& spec : *section) {
+        for (const TestTerm& t : *section) {
             TERM term;
-            term.coefficient = spec.coefficient;
-            term.power = static_cast<std::uint8_t>(spec.power);
-            term.count = static_cast<std::uint8_t>(spec.symbols.size());
-            for (std::size_t k = 0; k < spec.symbols.size(); ++k)
-                term.symbols[k] = static_cast<std::uint8_t>(spec.symbols[k]);
+            term.coefficient = t.coefficient;
+            term.power = static_cast<std::uint8_t>(t.power);
+            term.count = static_cast<std::uint8_t>(t.symbols.size());
+            for (std::size_t k = 0; k < t.symbols.size(); ++k)
+                term.symbols[k] = static_cast<std::uint8_t>(t.symbols[k]);
             term.Write(file);
         }
         TERM::WriteEndRecord(file);
@@ -81,25 +81,25 @@ void WriteFdt(const std::string& path, const std::vector<TermSpec>& num, const s
     ASSERT_TRUE(file.Close());
 }
 
-std::vector<TermSpec> NumericTerms(const std::vector<double>& coefficients)
+std::vector<TestTerm> NumericTerms(const std::vector<double>& coefficients)
 {
-    std::vector<TermSpec> terms;
+    std::vector<TestTerm> terms;
     for (std::size_t k = 0; k < coefficients.size(); ++k)
         if (coefficients[k] != 0.0)
             terms.push_back({coefficients[k], static_cast<int>(k), {}});
     return terms;
 }
 
-int DegreeOf(const std::vector<TermSpec>& terms)
+int DegreeOf(const std::vector<TestTerm>& terms)
 {
     int degree = 0;
-    for (const TermSpec& t : terms)
+    for (const TestTerm& t : terms)
         degree = std::max(degree, t.power);
     return degree;
 }
 
-std::string ParText(const std::string& names, const std::string& values, const std::vector<TermSpec>& num,
-                    const std::vector<TermSpec>& den, const std::vector<std::string>& more)
+std::string ParText(const std::string& names, const std::string& values, const std::vector<TestTerm>& num,
+                    const std::vector<TestTerm>& den, const std::vector<std::string>& more)
 {
     std::string text = names + "\r\n" + values + "\r\n";
     text += std::to_string(DegreeOf(num)) + " " + std::to_string(num.size()) + "\r\n";
@@ -111,7 +111,7 @@ std::string ParText(const std::string& names, const std::string& values, const s
 
 void LoadRational(FDT& f, const TempDir& dir, const std::vector<double>& num, const std::vector<double>& den)
 {
-    std::vector<TermSpec> n = NumericTerms(num), d = NumericTerms(den);
+    std::vector<TestTerm> n = NumericTerms(num), d = NumericTerms(den);
     WriteFdt(dir.Path("h.fdt"), n, d);
     WriteBytes(dir.Path("h.par"), ParText("", "", n, d));
     std::string error;

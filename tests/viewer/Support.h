@@ -27,7 +27,7 @@ private:
     std::string path_;
 };
 
-struct TermSpec {
+struct TestTerm {
     double coefficient;
     int power;
     std::vector<int> symbols;
@@ -35,14 +35,14 @@ struct TermSpec {
 
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
-void WriteFdt(const std::string& path, const std::vector<TermSpec>& num, const std::vector<TermSpec>& den);
+void WriteFdt(const std::string& path, const std::vector<TestTerm>& num, const std::vector<TestTerm>& den);
 // Terms of a polynomial with numeric coefficients (s^0 first), zeros left out.
-std::vector<TermSpec> NumericTerms(const std::vector<double>& coefficients);
-int DegreeOf(const std::vector<TermSpec>& terms);
+std::vector<TestTerm> NumericTerms(const std::vector<double>& coefficients);
+int DegreeOf(const std::vector<TestTerm>& terms);
 
 // Parameter file lines 1 to 4 and any further lines, CR LF after each.
-std::string ParText(const std::string& names, const std::string& values, const std::vector<TermSpec>& num,
-                    const std::vector<TermSpec>& den, const std::vector<std::string>& more = {});
+std::string ParText(const std::string& names, const std::string& values, const std::vector<TestTerm>& num,
+                    const std::vector<TestTerm>& den, const std::vector<std::string>& more = {});
 
 // Writes base.fdt and base.par for a rational function with numeric
 // coefficients and loads it; the interval and end time are given in rad/s and s.
