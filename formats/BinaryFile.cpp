@@ -120,3 +120,22 @@ bool InFile::AtEnd()
         end_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
     return end_ == 0;
 }
+
+const std::uint8_t* InFile::Peek(std::size_t n, std::size_t& available)
+{
+    n = std::min(n, buffer_.size());
+    if (end_ - pos_ < n) {
+        std::memmove(buffer_.data(), buffer_.data() + pos_, end_ - pos_);
+        consumed_ += pos_;
+        end_ -= pos_;
+        pos_ = 0;
+        while (file_ && end_ < n) {
+            std::size_t got = std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, file_);
+            if (got == 0)
+                break;
+            end_ += got;
+        }
+    }
+    available = end_ - pos_;
+    return buffer_.data() + pos_;
+}

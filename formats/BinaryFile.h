@@ -1,6 +1,7 @@
 #pragma once
 // Buffered binary files for the network-function records: one large buffer,
 // no allocation per record, every failure remembered.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -74,6 +75,12 @@ public:
         return Refill(data, n);
     }
     bool ShortRead() const { return shortRead_; }
+    // The unread bytes in the buffer, after reading so that at least n (at most
+    // the buffer size) are there unless the file ends first; available tells
+    // how many there are. The pointer holds until the next read.
+    const std::uint8_t* Peek(std::size_t n, std::size_t& available);
+    // Consumes n of the bytes that Peek made available.
+    void Skip(std::size_t n) { pos_ += std::min(n, end_ - pos_); }
     // True when nothing is left to read.
     bool AtEnd();
     // Bytes consumed so far.

@@ -111,6 +111,8 @@ bool ReadParFile(const std::string& path, ParFile& par, std::string& error)
         if (!ReadCountLine(lines[2], par.numeratorDegree, par.numeratorTerms)
             || !ReadCountLine(lines[3], par.denominatorDegree, par.denominatorTerms))
             return bad("degrees or term counts unreadable");
+        if (par.numeratorDegree > 255 || par.denominatorDegree > 255)
+            return bad("a degree above the highest power of s a term can hold");
         par.hasCounts = true;
     }
     if (lines.size() >= 5 && !lines[4].empty()) {

@@ -1,0 +1,326 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+
+#include "Support.h"
+#include "viewer/Messages.h"
+
+namespace {
+
+// RC low-pass 1 / (1 + s R C): names R1 C1, the capacitor swept on request.
+std::vector<TestTerm> LowPassNum() { return {{1.0, 0, {}}}; }
+std::vector<TestTerm> LowPassDen() { return {{1.0, 0, {}}, {1.0, 1, {0, 1}}}; }
+
+std::string LowPass(const TempDir& dir, const std::vector<std::string>& more = {})
+{
+    WriteFdt(dir.Path("rc.fdt"), LowPassNum(), LowPassDen());
+    WriteBytes(dir.Path("rc.par"), ParText("R1 C1 ", "1000 1e-06 ", LowPassNum(), LowPassDen(), more));
+    return dir.Path("rc.fdt");
+}
+
+}  // namespace
+
+TEST(Model, CurveCountFromLineSeven)
+{
+    struct Case {
+        const char* line7;
+        int curves;
+    };
+    for (const Case& c : {Case{"1 2 0 0 0 0 ", 2}, Case{"1 2 3 4 5 6 ", 6}, Case{"0 0 0 0 0 0 ", 1},
+                          Case{"4 0 5 0 0 0 ", 1}, Case{"3e-6 ", 1}, Case{"1e-6 2e-6 5e-6 ", 3}}) {
+        SCOPED_TRACE(c.line7);
+        TempDir dir;
+        FDT f;
+        std::string error;
+        ASSERT_TRUE(f.LoadParFile(LowPass(dir, {"1 10 0.5", "1", c.line7}), error)) << error;
+        EXPECT_EQ(f.curveCount, c.curves);
+        EXPECT_EQ(f.sweptComponent, 1);
+        EXPECT_DOUBLE_EQ(f.wStart, 6.283185307179586);
+        EXPECT_DOUBLE_EQ(f.endTime, 0.5);
+    }
+}
+
+TEST(Model, OneCurveKeepsTheComponentsOwnValue)
+{
+    TempDir dir;
+    FDT f;
+    std::string error;
+    ASSERT_TRUE(f.LoadParFile(LowPass(dir, {"1 10 0.5", "1", "0 0 0 0 0 0 "}), error)) << error;
+    EXPECT_DOUBLE_EQ(f.CompoValueForCurve(1, 0), 1e-6);
+    EXPECT_DOUBLE_EQ(f.gain[0], 1000.0);  // 1 / (R C)
+}
+
+TEST(Model, FourLineFileGivesOneCurveAndNoInterval)
+{
+    TempDir dir;
+    FDT f;
+    std::string error;
+    ASSERT_TRUE(f.LoadParFile(LowPass(dir), error)) << error;
+    EXPECT_TRUE(f.loaded);
+    EXPECT_EQ(f.curveCount, 1);
+    EXPECT_EQ(f.sweptComponent, -1);
+    EXPECT_EQ(f.wStart, 0.0);
+    EXPECT_EQ(f.endTime, 0.0);
+    EXPECT_EQ(f.GetViewKind(), View::Symbolic);
+    ASSERT_EQ(f.CompoCount(), 2);
+    EXPECT_EQ(f.RowOfCompo(1), 1);
+    EXPECT_EQ(f.CompoIndexOfRow(1), 1);
+    EXPECT_EQ(f.CompoIndexOfRow(7), 2);
+}
+
+TEST(Model, LowPassSweptOverThreeValues)
+{
+    TempDir dir;
+    FDT f;
+    std::string error;
+    ASSERT_TRUE(f.LoadParFile(LowPass(dir, {"1 1000 0.01", "1", "1e-6 2e-6 5e-6 0 0 0 "}), error)) << error;
+    ASSERT_EQ(f.curveCount, 3);
+    const double c[3] = {1e-6, 2e-6, 5e-6};
+    std::string ignored;
+    ASSERT_TRUE(f.PreparePoleZero(ignored)) << ignored;
+    for (int i = 0; i < 3; ++i) {
+        double a = 1.0 / (1000.0 * c[i]);
+        EXPECT_DOUBLE_EQ(f.denominatorRows[1][i], 1.0);
+        EXPECT_NEAR(f.denominatorRows[0][i], a, a * 1e-14);
+        EXPECT_NEAR(f.gain[i], a, a * 1e-14);
+        ASSERT_EQ(f.poleCount[i], 1);
+        EXPECT_NEAR(f.Pole(1, i).real(), -a, a * 1e-14);
+        EXPECT_EQ(f.zeroCount[i], 0);
+    }
+    f.hzUnits = false;
+    ASSERT_TRUE(f.ComputeGain(error)) << error;
+    for (int i = 0; i < 3; ++i)
+        for (int u : {0, 100, 200}) {
+            double w = f.samples.x[u], a = 1.0 / (1000.0 * c[i]);
+            EXPECT_NEAR(f.samples.y[u][i], -10.0 * std::log10(1.0 + (w / a) * (w / a)), 1e-9);
+        }
+    // ResponseAt uses curve 0.
+    Complex h = f.ResponseAt(1000.0);
+    EXPECT_NEAR(std::abs(h), std::sqrt(0.5), 1e-12);
+}
+
+TEST(Model, NumericNamesHaveNoRowButMultiply)
+{
+    TempDir dir;
+    std::vector<TestTerm> num = {{2.0, 0, {0}}}, den = {{1.0, 0, {}}, {1.0, 1, {1}}};
+    WriteFdt(dir.Path("n.fdt"), num, den);
+    WriteBytes(dir.Path("n.par"), ParText("$ Ra ", "3 0.5 ", num, den));
+    FDT f;
+    std::string error;
+    ASSERT_TRUE(f.LoadParFile(dir.Path("n.fdt"), error)) << error;
+    EXPECT_EQ(f.RowOfCompo(0), -1);
+    EXPECT_EQ(f.RowOfCompo(1), 0);
+    EXPECT_DOUBLE_EQ(f.gain[0], 6.0 / 0.5);
+}
+
+TEST(Model, SaveAndReloadRoundTrip)
+{
+    TempDir dir;
+    std::string fdt = LowPass(dir, {"1 10 0.5", "1", "1 2 3 4 0 0 "});
+    std::string fdtBytes = ReadBytes(fdt);
+    FDT f;
+    std::string error;
+    ASSERT_TRUE(f.LoadParFile(fdt, error)) << error;
+    f.CompoValueRef(0) = 2200;
+    f.curveCount = 2;
+    f.curveValues[0] = 1e-9;
+    f.curveValues[1] = 4.7e-9;
+    f.fStart = 20;
+    f.fEnd = 20000;
+    f.endTime = 0.001;
+    ASSERT_TRUE(f.SaveParFile("", error)) << error;
+    EXPECT_EQ(ReadBytes(dir.Path("rc.par")),
+              "R1 C1 \r\n2200 1E-6 \r\n0 1\r\n1 2\r\n20 20000 0.001\r\n1\r\n1E-9 4.7E-9 0 0 0 0 \r\n");
+    FDT g;
+    ASSERT_TRUE(g.LoadParFile(fdt, error)) << error;
+    EXPECT_EQ(g.curveCount, 2);
+    EXPECT_EQ(g.curveValues[1], 4.7e-9);
+    EXPECT_EQ(g.GetCompo(0).value, 2200);
+    EXPECT_EQ(g.fEnd, 20000);
+    // Save As to a name ending in .fdt writes only the parameter file of that base.
+    ASSERT_TRUE(g.SaveParFile(dir.Path("copy.fdt"), error)) << error;
+    EXPECT_EQ(g.parPath, dir.Path("copy.par"));
+    EXPECT_EQ(g.fdtPath, fdt);
+    EXPECT_FALSE(std::ifstream(dir.Path("copy.fdt")).good());
+    EXPECT_EQ(ReadBytes(fdt), fdtBytes);
+    // One curve writes no sweep lines.
+    g.curveCount = 1;
+    ASSERT_TRUE(g.SaveParFile("", error));
+    EXPECT_EQ(ReadBytes(dir.Path("copy.par")), "R1 C1 \r\n2200 1E-6 \r\n0 1\r\n1 2\r\n20 20000 0.001\r\n");
+}
+
+TEST(Model, SaveOfAFailedLoadLeavesTheFileAlone)
+{
+    TempDir dir;
+    std::string par = "R1 \r\n1 \r\n0 0\r\n0 0\r\n";
+    WriteBytes(dir.Path("e.par"), par);
+    FDT f;
+    std::string error;
+    EXPECT_FALSE(f.LoadParFile(dir.Path("e.fdt"), error));
+    EXPECT_EQ(error, "File " + dir.Path("e.par") + ". Simulation aborted (0 terms)!");
+    EXPECT_FALSE(f.SaveParFile("", error));
+    EXPECT_EQ(ReadBytes(dir.Path("e.par")), par);
+}
+
+TEST(Model, CorruptFilesAreRefused)
+{
+    std::vector<TestTerm> num = LowPassNum(), den = LowPassDen();
+    std::string goodPar = ParText("R1 C1 ", "1000 1e-06 ", num, den);
+    struct Case {
+        const char* what;
+        std::string par;
+        std::vector<TestTerm> num, den;
+        int cut;           // bytes cut from the end of the .fdt
+        const char* file;  // the file the message names
+    };
+    const std::vector<Case> cases = {
+        {"no parameter file", "", num, den, 0, "par"},
+        {"two lines only", "R1 C1 \r\n1000 1e-06 \r\n", num, den, 0, "par"},
+        {"more values than names", "R1 C1 \r\n1 2 3 \r\n0 1\r\n1 2\r\n", num, den, 0, "par"},
+        {"fewer values than names", "R1 C1 \r\n1 \r\n0 1\r\n1 2\r\n", num, den, 0, "par"},
+        {"seven sweep values", goodPar + "1 2 0\r\n1\r\n1 2 3 4 5 6 7 \r\n", num, den, 0, "par"},
+        {"swept index beyond line 1", goodPar + "1 2 0\r\n5\r\n1 2 \r\n", num, den, 0, "par"},
+        {"degree above 255", "R1 C1 \r\n1 2 \r\n300 1\r\n1 2\r\n", num, den, 0, "par"},
+        {"truncated record", goodPar, num, den, 13, "fdt"},
+        {"no end record", goodPar, num, den, 10, "fdt"},
+        {"power above degree", goodPar, {{1.0, 2, {}}}, den, 0, "fdt"},
+        {"symbol beyond line 1", goodPar, {{1.0, 0, {2}}}, den, 0, "fdt"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir dir;
+        WriteFdt(dir.Path("x.fdt"), c.num, c.den);
+        std::string bytes = ReadBytes(dir.Path("x.fdt"));
+        WriteBytes(dir.Path("x.fdt"), bytes.substr(0, bytes.size() - c.cut));
+        if (!c.par.empty())
+            WriteBytes(dir.Path("x.par"), c.par);
+        FDT f;
+        std::string error;
+        EXPECT_FALSE(f.LoadParFile(dir.Path("x.fdt"), error));
+        EXPECT_NE(error.find(dir.Path(std::string("x.") + c.file)), std::string::npos) << error;
+        EXPECT_FALSE(f.loaded);
+        EXPECT_EQ(f.CompoCount(), 0);
+        EXPECT_TRUE(f.numeratorRows.empty());
+    }
+}
+
+TEST(Model, ZeroLeadingCoefficientInOneCurve)
+{
+    // Denominator 1 + s R C with C swept to 0 in curve 1: that curve has degree 0.
+    TempDir dir;
+    FDT f;
+    std::string error;
+    ASSERT_TRUE(f.LoadParFile(LowPass(dir, {"1 1000 1", "1", "1e-3 0 0 0 0 0 "}), error)) << error;
+    ASSERT_EQ(f.curveCount, 1);  // a 0 ends the sweep values
+    f.curveCount = 2;
+    f.curveValues[1] = 0.0;
+    f.curveValues[0] = 1e-3;
+    ASSERT_TRUE(f.ComputePhase(error)) << error;
+    EXPECT_EQ(f.denominatorEffective[1], 0);
+    EXPECT_EQ(f.poleCount[0], 1);
+    EXPECT_EQ(f.poleCount[1], 0);
+    EXPECT_DOUBLE_EQ(f.gain[1], 1.0);
+    for (int u = 0; u < kSampleCount; ++u)
+        EXPECT_EQ(f.samples.y[u][1], 0.0);
+    EXPECT_NEAR(f.samples.y[0][0], -std::atan(f.samples.x[0] * 2 * M_PI) * 180 / M_PI, 1e-9);
+    ASSERT_TRUE(f.ComputeDelay(error)) << error;
+    ASSERT_TRUE(f.ComputeTimeResponse(0, error)) << error;
+    EXPECT_NEAR(f.samples.y[200][1], 1.0, 1e-8);  // the step of a constant 1
+    EXPECT_NEAR(f.samples.y[200][0], 1.0 - std::exp(-1.0) * (std::exp(0.005) - 1) / 0.005, 1e-6);
+}
+
+TEST(Model, IdenticallyZeroPolynomialsAreReported)
+{
+    // Denominator s R C with C = 0: nothing is left of it.
+    TempDir dir;
+    std::vector<TestTerm> num = {{1.0, 0, {}}}, den = {{1.0, 1, {0, 1}}};
+    WriteFdt(dir.Path("z.fdt"), num, den);
+    WriteBytes(dir.Path("z.par"), ParText("R1 C1 ", "1000 0 ", num, den, {"1 10 1"}));
+    FDT f;
+    std::string error;
+    ASSERT_TRUE(f.LoadParFile(dir.Path("z.fdt"), error)) << error;
+    EXPECT_FALSE(f.ComputePhase(error));
+    EXPECT_EQ(error, Msg::ZeroDenominator);
+    EXPECT_FALSE(f.ComputeTimeResponse(1, error));
+    EXPECT_EQ(error, Msg::ZeroDenominator);
+    // The gain has no value anywhere: every sample invalid, no range.
+    ASSERT_TRUE(f.ComputeGain(error)) << error;
+    for (int u = 0; u < kSampleCount; ++u)
+        EXPECT_EQ(f.samples.invalid[u][0], 1);
+    EXPECT_EQ(f.samples.dataMax, -1e99);
+}
+
+TEST(Model, PhasorIgnoresTheSweepAndUsesSourcePhases)
+{
+    // H = V1 / (1 + s R C) at w = 1 / (R C): V1 of magnitude 2 and phase 90 degrees.
+    TempDir dir;
+    std::vector<TestTerm> num = {{1.0, 0, {2}}}, den = LowPassDen();
+    WriteFdt(dir.Path("p.fdt"), num, den);
+    WriteBytes(dir.Path("p.par"), ParText("R1 C1 V1 ", "1000 1e-3 2 ", num, den,
+                                          {"0.15915494309189535 1 1", "1", "1e-3 2e-3 3e-3 4e-3 5e-3 6e-3 "}));
+    FDT f;
+    std::string error;
+    ASSERT_TRUE(f.LoadParFile(dir.Path("p.fdt"), error)) << error;
+    f.components[2].phase = 90;
+    for (int curves : {1, 6}) {
+        f.curveCount = curves;
+        f.SetViewKind(View::Phasor);
+        ASSERT_TRUE(f.EvaluateCoefficients(error)) << error;
+        EXPECT_TRUE(f.phasorValid);
+        Complex expected = Complex(0.0, 2.0) / Complex(1.0, 1.0);
+        EXPECT_NEAR(std::abs(f.phasorResult - expected), 0.0, 1e-12);
+    }
+    // A denominator that vanishes at w start: the phasor has no value.
+    TempDir other;
+    FDT g;
+    LoadRational(g, other, {1.0}, {0.0, 1.0});
+    g.wStart = 0;
+    ASSERT_TRUE(g.ComputePhasor(error)) << error;
+    EXPECT_FALSE(g.phasorValid);
+}
+
+TEST(Model, SetViewKindClearsTheZoomOnlyOnAChange)
+{
+    FDT f;
+    f.SetViewKind(View::Gain);
+    f.zoomed = true;
+    f.SetViewKind(View::Gain);
+    EXPECT_TRUE(f.zoomed);
+    f.SetViewKind(View::Phase);
+    EXPECT_FALSE(f.zoomed);
+    EXPECT_EQ(f.GetViewKind(), View::Phase);
+}
+
+TEST(Model, LargeFilesAcrossTheReadBuffer)
+{
+    // Records of every length, straddling the reader's buffer boundaries.
+    TempDir dir;
+    std::vector<TestTerm> num, den = {{1.0, 0, {}}};
+    double expected[3] = {};
+    const double values[3] = {1.5, 0.5, 2.0};
+    for (int t = 0; t < 60000; ++t) {
+        TestTerm term{1.0 + t % 7, t % 3, {}};
+        for (int k = 0; k < t % 256; ++k)
+            term.symbols.push_back(k % 3);
+        double v = term.coefficient;
+        for (int s : term.symbols)
+            v = values[s] * v;
+        expected[term.power] += v;
+        num.push_back(term);
+    }
+    WriteFdt(dir.Path("big.fdt"), num, den);
+    WriteBytes(dir.Path("big.par"), ParText("A B C ", "1.5 0.5 2 ", num, den));
+    FDT f;
+    std::string error;
+    ASSERT_TRUE(f.LoadParFile(dir.Path("big.fdt"), error)) << error;
+    for (int k = 0; k < 3; ++k)
+        EXPECT_EQ(f.numeratorRows[k][0], expected[k] / expected[2]);
+    EXPECT_EQ(f.gain[0], expected[2]);
+    // Cut inside a record far into the file.
+    std::string bytes = ReadBytes(dir.Path("big.fdt"));
+    WriteBytes(dir.Path("big.fdt"), bytes.substr(0, bytes.size() / 2 + 3));
+    EXPECT_FALSE(f.EvaluateCoefficients(error));
+    EXPECT_EQ(error, "The file " + dir.Path("big.fdt") + " is damaged: the numerator ends before its end record.");
+    EXPECT_EQ(f.gain[0], expected[2]);  // the rows of the last evaluation stay
+}

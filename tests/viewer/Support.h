@@ -1,0 +1,49 @@
+#pragma once
+// Helpers of the viewer tests: reference fixtures and network files on disk.
+#include <map>
+#include <string>
+#include <vector>
+
+#include "viewer/FDT.h"
+
+struct Reference {
+    std::string name;
+    std::map<std::string, std::vector<double>> data;
+};
+
+// The cases of one file of tests/viewer/fixtures.
+std::vector<Reference> LoadReferences(const std::string& file);
+
+// A folder under the system's temporary folder, removed with its contents.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    std::string Path(const std::string& name) const { return path_ + "/" + name; }
+
+private:
+    std::string path_;
+};
+
+struct TestTerm {
+    double coefficient;
+    int power;
+    std::vector<int> symbols;
+};
+
+void WriteBytes(const std::string& path, const std::string& bytes);
+std::string ReadBytes(const std::string& path);
+void WriteFdt(const std::string& path, const std::vector<TestTerm>& num, const std::vector<TestTerm>& den);
+// Terms of a polynomial with numeric coefficients (s^0 first), zeros left out.
+std::vector<TestTerm> NumericTerms(const std::vector<double>& coefficients);
+int DegreeOf(const std::vector<TestTerm>& terms);
+
+// Parameter file lines 1 to 4 and any further lines, CR LF after each.
+std::string ParText(const std::string& names, const std::string& values, const std::vector<TestTerm>& num,
+                    const std::vector<TestTerm>& den, const std::vector<std::string>& more = {});
+
+// Writes base.fdt and base.par for a rational function with numeric
+// coefficients and loads it; the interval and end time are given in rad/s and s.
+void LoadRational(FDT& f, const TempDir& dir, const std::vector<double>& num, const std::vector<double>& den);

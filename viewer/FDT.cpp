@@ -1,0 +1,36 @@
+#include "viewer/FDT.h"
+
+#include <cmath>
+
+FDT::FDT() = default;
+
+void FDT::SetViewKind(int kind)
+{
+    if (kind == viewKind)
+        return;
+    viewKind = kind;
+    zoomed = false;
+}
+
+int FDT::CompoIndexOfRow(int row) const
+{
+    for (int i = 0; i < CompoCount(); ++i)
+        if (components[i].row == row)
+            return i;
+    return CompoCount();
+}
+
+// With one curve there is no sweep: every component keeps its own value.
+double FDT::CompoValueForCurve(int i, int c) const
+{
+    if (curveCount > 1 && i == sweptComponent)
+        return curveValues[c];
+    return components[i].value;
+}
+
+Complex FDT::CompoPhasor(int i) const
+{
+    const Compo& compo = components[i];
+    double angle = compo.phase * 3.141592653589793 * (1.0 / 180.0);
+    return {compo.value * std::cos(angle), compo.value * std::sin(angle)};
+}

@@ -1,0 +1,120 @@
+#include <cmath>
+
+#include "viewer/FDT.h"
+#include "viewer/TermScan.h"
+
+namespace {
+
+// Curve colours 0 to 5 as 0xRRGGBB: blue, red, green, fuchsia, purple, grey.
+constexpr std::uint32_t kCurveColours[kMaxCurves] = {0x0000FF, 0xFF0000, 0x008000,
+                                                     0xFF00FF, 0x800080, 0x808080};
+
+// Adds every term into its row for the first Curves curves; values holds
+// the value of component j for curve c at j * Curves + c.
+template <int Curves>
+struct RowSum {
+    const double* values;
+    std::vector<CurveRow>* rows[2];
+
+    void operator()(int section, const TermView& term) const
+    {
+        double v[Curves];
+        for (int c = 0; c < Curves; ++c)
+            v[c] = term.coefficient;
+        for (int k = 0; k < term.count; ++k) {
+            const double* factor = values + term.symbols[k] * Curves;
+            for (int c = 0; c < Curves; ++c)
+                v[c] = factor[c] * v[c];
+        }
+        CurveRow& row = (*rows[section])[term.power];
+        for (int c = 0; c < Curves; ++c)
+            row[c] += v[c];
+    }
+};
+
+}  // namespace
+
+bool FDT::EvaluateCoefficients(std::string& error)
+{
+    if (viewKind == View::Phasor)
+        return ComputePhasor(error);
+    const int curves = curveCount == 1 ? 1 : kMaxCurves;
+    std::vector<double> values(components.size() * curves, 0.0);
+    for (int j = 0; j < CompoCount(); ++j)
+        for (int c = 0; c < curves; ++c)
+            values[j * curves + c] = c < curveCount ? CompoValueForCurve(j, c) : 0.0;
+    std::vector<CurveRow> num(numeratorDegree + 1, CurveRow{}), den(denominatorDegree + 1, CurveRow{});
+    TermScan scan{fdtPath, {numeratorDegree, denominatorDegree}, CompoCount(),
+                  numeratorTerms + denominatorTerms, progress, true};
+    bool ok = curves == 1 ? scan.Run(RowSum<1>{values.data(), {&num, &den}}, error)
+                          : scan.Run(RowSum<kMaxCurves>{values.data(), {&num, &den}}, error);
+    if (!ok)
+        return false;
+    for (int c = 0; c < curveCount; ++c) {
+        int n = EffectiveDegree(num[0].data() + c, numeratorDegree, kMaxCurves);
+        int d = EffectiveDegree(den[0].data() + c, denominatorDegree, kMaxCurves);
+        numeratorEffective[c] = n;
+        denominatorEffective[c] = d;
+        double a = 1.0, b = 1.0;
+        gain[c] = 1.0;
+        if (n >= 0 && d >= 0) {
+            a = num[n][c];
+            b = den[d][c];
+            gain[c] = a / b;
+        }
+        for (CurveRow& row : num)
+            row[c] /= a;
+        for (CurveRow& row : den)
+            row[c] /= b;
+    }
+    for (int c = curveCount; c < kMaxCurves; ++c) {
+        for (CurveRow& row : num)
+            row[c] = 0.0;
+        for (CurveRow& row : den)
+            row[c] = 0.0;
+    }
+    numeratorRows = std::move(num);
+    denominatorRows = std::move(den);
+    for (int c = 0; c < kMaxCurves; ++c)
+        curveColours[c] = kCurveColours[c];
+    return true;
+}
+
+bool FDT::ComputePhasor(std::string& error)
+{
+    std::vector<Complex> acc[2] = {std::vector<Complex>(numeratorDegree + 1),
+                                   std::vector<Complex>(denominatorDegree + 1)};
+    std::vector<Complex> phasors(components.size());
+    for (int j = 0; j < CompoCount(); ++j)
+        phasors[j] = CompoPhasor(j);
+    TermScan scan{fdtPath, {numeratorDegree, denominatorDegree}, CompoCount(),
+                  numeratorTerms + denominatorTerms, progress, false};
+    auto add = [&](int section, const TermView& term) {
+        Complex t(term.coefficient, 0.0);
+        for (int k = 0; k < term.count; ++k)
+            t = t * phasors[term.symbols[k]];
+        acc[section][term.power] += t;
+    };
+    if (!scan.Run(add, error))
+        return false;
+    Complex s(0.0, wStart);
+    Complex sum[2];
+    for (int section = 0; section < 2; ++section)
+        for (int k = static_cast<int>(acc[section].size()) - 1; k >= 0; --k)
+            if (acc[section][k] != Complex(0.0, 0.0))
+                sum[section] += acc[section][k] * IntPow(s, k);
+    phasorResult = sum[0] / sum[1];
+    phasorValid = sum[1] != Complex(0.0, 0.0) && std::isfinite(phasorResult.real())
+                  && std::isfinite(phasorResult.imag());
+    return true;
+}
+
+Complex FDT::ResponseAt(double w) const
+{
+    if (numeratorRows.empty() || denominatorRows.empty())
+        return {std::nan(""), std::nan("")};
+    Complex s(0.0, w);
+    Complex n = EvalPolynomial(numeratorRows[0].data(), numeratorDegree, s, kMaxCurves);
+    Complex d = EvalPolynomial(denominatorRows[0].data(), denominatorDegree, s, kMaxCurves);
+    return gain[0] * n / d;
+}

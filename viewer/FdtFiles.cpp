@@ -1,0 +1,90 @@
+#include "formats/ParFile.h"
+#include "formats/Paths.h"
+#include "viewer/FDT.h"
+
+namespace {
+constexpr double kTwoPi = 6.283185307179586;
+}
+
+bool FDT::LoadParFile(const std::string& path, std::string& error)
+{
+    Progress* window = progress;
+    *this = FDT();
+    progress = window;
+    fdtPath = path;
+    parPath = ChangeFileExt(path, ".par");
+    ParFile par;
+    if (!ReadParFile(parPath, par, error))
+        return false;
+    if (!par.hasCounts || par.numeratorTerms == 0 || par.denominatorTerms == 0) {
+        error = "File " + parPath + ". Simulation aborted (0 terms)!";
+        return false;
+    }
+    numeratorDegree = static_cast<int>(par.numeratorDegree);
+    denominatorDegree = static_cast<int>(par.denominatorDegree);
+    numeratorTerms = par.numeratorTerms;
+    denominatorTerms = par.denominatorTerms;
+    if (par.hasRange) {
+        fStart = par.startHz;
+        fEnd = par.endHz;
+        endTime = par.endTime;
+        wStart = fStart * kTwoPi;
+        wEnd = fEnd * kTwoPi;
+    }
+    if (par.hasSweep) {
+        sweptComponent = par.sweepIndex;
+        curveCount = par.CurveCount();
+        for (int c = 0; c < kMaxCurves; ++c)
+            curveValues[c] = c < curveCount ? par.sweepValues[c] : 0.0;
+    }
+    int row = 0;
+    for (std::size_t i = 0; i < par.names.size(); ++i) {
+        components.emplace_back(par.names[i]);
+        if (par.names[i] != "$")
+            components.back().row = row++;
+        components.back().value = par.values[i];
+    }
+    viewKind = View::Symbolic;
+    if (!EvaluateCoefficients(error)) {
+        *this = FDT();
+        progress = window;
+        fdtPath = path;
+        parPath = ChangeFileExt(path, ".par");
+        return false;
+    }
+    loaded = true;
+    return true;
+}
+
+bool FDT::SaveParFile(const std::string& name, std::string& error)
+{
+    if (!loaded) {
+        error = "No network function is loaded: nothing was saved.";
+        return false;
+    }
+    std::string target = ChangeFileExt(name.empty() ? parPath : name, ".par");
+    ParFile par;
+    for (const Compo& compo : components) {
+        par.names.push_back(compo.name);
+        par.values.push_back(compo.value);
+    }
+    par.hasCounts = true;
+    par.numeratorDegree = static_cast<unsigned>(numeratorDegree);
+    par.denominatorDegree = static_cast<unsigned>(denominatorDegree);
+    par.numeratorTerms = static_cast<unsigned>(numeratorTerms);
+    par.denominatorTerms = static_cast<unsigned>(denominatorTerms);
+    par.hasRange = true;
+    par.startHz = fStart;
+    par.endHz = fEnd;
+    par.endTime = endTime;
+    par.hasSweep = curveCount > 1;
+    par.sweepIndex = sweptComponent;
+    for (int c = 0; c < kMaxCurves; ++c)
+        par.sweepValues[c] = c < curveCount ? curveValues[c] : 0.0;
+    if (!WriteParFile(target, par)) {
+        error = "The file " + target + " cannot be written!";
+        return false;
+    }
+    parPath = target;
+    return true;
+}

@@ -1,0 +1,146 @@
+#include <cmath>
+
+#include "viewer/FDT.h"
+#include "viewer/Messages.h"
+
+namespace {
+constexpr double kPi = 3.141592653589793;
+}
+
+bool FDT::FrequencyChecks(bool withRoots, std::string& error)
+{
+    if (withRoots) {
+        bool zerosOk = FindRoots(0);
+        bool polesOk = FindRoots(1);
+        if (!RootChecks(zerosOk, polesOk, error))
+            return false;
+    }
+    if (!(wStart > 0 && wEnd > 0 && wStart < wEnd && std::isfinite(wEnd))) {
+        error = Msg::BadFrequencyLimits;
+        return false;
+    }
+    return true;
+}
+
+double FDT::GridFrequency(int u)
+{
+    double w = xLinear ? wStart + u * (wEnd - wStart) * 0.005 : wStart * std::pow(wEnd / wStart, u * 0.005);
+    samples.x[u] = hzUnits ? w * 0.5 * (1.0 / kPi) : w;
+    return w;
+}
+
+bool FDT::StartSweep(bool withRoots, std::string& error)
+{
+    if (!EvaluateCoefficients(error) || !FrequencyChecks(withRoots, error)) {
+        viewKind = View::Symbolic;
+        return false;
+    }
+    ResetDataRange();
+    return true;
+}
+
+void FDT::ResetDataRange()
+{
+    if (!zoomed) {
+        samples.dataMax = -1e99;
+        samples.dataMin = 1e99;
+    }
+}
+
+// A sample that is not a finite number has no value and leaves the range alone.
+void FDT::StoreSample(int u, int curve, double y)
+{
+    if (!std::isfinite(y)) {
+        samples.invalid[u][curve] = 1;
+        return;
+    }
+    samples.y[u][curve] = y;
+    samples.invalid[u][curve] = 0;
+    if (!zoomed) {
+        if (y > samples.dataMax)
+            samples.dataMax = y;
+        if (y < samples.dataMin)
+            samples.dataMin = y;
+    }
+}
+
+bool FDT::ComputeGain(std::string& error)
+{
+    if (!StartSweep(false, error))
+        return false;
+    bool loss = viewKind == View::Loss;
+    for (int c = 0; c < curveCount; ++c) {
+        double k = std::fabs(gain[c]);
+        for (int u = 0; u < kSampleCount; ++u) {
+            double w = GridFrequency(u);
+            Complex s(0.0, w);
+            double n = std::abs(EvalPolynomial(numeratorRows[0].data() + c, numeratorDegree, s, kMaxCurves));
+            double d = std::abs(EvalPolynomial(denominatorRows[0].data() + c, denominatorDegree, s, kMaxCurves));
+            if (!(n != 0.0 && d != 0.0 && std::isfinite(n) && std::isfinite(d))) {
+                samples.invalid[u][c] = 1;
+                continue;
+            }
+            double y;
+            if (yLinear)
+                y = loss ? d * std::fabs(1.0 / gain[c]) / n : n * k / d;
+            else if (loss)
+                y = 20.0 * (std::log10(d) + std::log10(std::fabs(1.0 / gain[c])) - std::log10(n));
+            else
+                y = 20.0 * (std::log10(n) + std::log10(k) - std::log10(d));
+            StoreSample(u, c, y);
+        }
+    }
+    return true;
+}
+
+bool FDT::ComputePhase(std::string& error)
+{
+    if (!StartSweep(true, error))
+        return false;
+    for (int c = 0; c < curveCount; ++c) {
+        for (int u = 0; u < kSampleCount; ++u) {
+            double w = GridFrequency(u);
+            Complex s(0.0, w);
+            double phi = 0.0;
+            for (int k = 1; k <= zeroCount[c]; ++k)
+                phi += std::arg(s - Zero(k, c));
+            for (int k = 1; k <= poleCount[c]; ++k)
+                phi -= std::arg(s - Pole(k, c));
+            if (gain[c] < 0)
+                phi -= kPi;
+            StoreSample(u, c, phi * 180.0 * (1.0 / kPi));
+        }
+    }
+    return true;
+}
+
+namespace {
+
+// The delay contribution of one root; 0/0 on the axis at w itself counts 0.
+double RootDelay(Complex r, double w)
+{
+    if (r.real() == 0.0 && r.imag() == w)
+        return 0.0;
+    double dw = w - r.imag();
+    return -r.real() / (r.real() * r.real() + dw * dw);
+}
+
+}  // namespace
+
+bool FDT::ComputeDelay(std::string& error)
+{
+    if (!StartSweep(true, error))
+        return false;
+    for (int c = 0; c < curveCount; ++c) {
+        for (int u = 0; u < kSampleCount; ++u) {
+            double w = GridFrequency(u);
+            double y = 0.0;
+            for (int k = 1; k <= poleCount[c]; ++k)
+                y += RootDelay(Pole(k, c), w);
+            for (int k = 1; k <= zeroCount[c]; ++k)
+                y -= RootDelay(Zero(k, c), w);
+            StoreSample(u, c, y);
+        }
+    }
+    return true;
+}

@@ -1,0 +1,60 @@
+#include "viewer/FDT.h"
+#include "viewer/Messages.h"
+#include "viewer/RootFinder.h"
+
+// Each curve is searched at its effective degree; an identically zero
+// polynomial has no roots to find and fails.
+bool FDT::FindRoots(int flag)
+{
+    const std::vector<CurveRow>& rows = flag ? denominatorRows : numeratorRows;
+    const int* effective = flag ? denominatorEffective : numeratorEffective;
+    int* count = flag ? poleCount : zeroCount;
+    auto& table = flag ? poles : zeros;
+    if (rows.empty())
+        return false;
+    for (int c = 0; c < curveCount; ++c) {
+        count[c] = 0;
+        int m = effective[c];
+        if (m < 0 || m > kMaxRootDegree)
+            return false;
+        Complex roots[kMaxRootDegree + 1];
+        if (m > 0 && !FindPolynomialRoots(rows[0].data() + c, m, kMaxCurves, roots))
+            return false;
+        for (int k = 1; k <= m; ++k)
+            table[k * kMaxCurves + c] = roots[k];
+        count[c] = m;
+    }
+    return true;
+}
+
+bool FDT::RootChecks(bool zerosOk, bool polesOk, std::string& error) const
+{
+    if (!zerosOk || !polesOk) {
+        error = Msg::Convergence;
+        for (int c = 0; c < curveCount; ++c) {
+            if (denominatorEffective[c] < 0)
+                error = Msg::ZeroDenominator;
+            else if (numeratorEffective[c] < 0 && error == Msg::Convergence)
+                error = Msg::ZeroNumerator;
+        }
+        return false;
+    }
+    if (numeratorDegree == 0 && denominatorDegree == 0) {
+        error = Msg::NoPolesNoZeros;
+        return false;
+    }
+    return true;
+}
+
+bool FDT::PreparePoleZero(std::string& error)
+{
+    bool ok = EvaluateCoefficients(error);
+    if (ok) {
+        bool zerosOk = FindRoots(0);
+        bool polesOk = FindRoots(1);
+        ok = RootChecks(zerosOk, polesOk, error) && FrequencyChecks(false, error);
+    }
+    if (!ok)
+        viewKind = View::Symbolic;
+    return ok;
+}

@@ -1,0 +1,12 @@
+#pragma once
+// Texts the result window shows when a computation cannot run.
+
+namespace Msg {
+inline constexpr const char* BadFrequencyLimits = "Bad frequency limits !";
+inline constexpr const char* Convergence = "Convergence problems in finding poles and zeros !";
+inline constexpr const char* NoPolesNoZeros = "No poles - No zeros !";
+inline constexpr const char* InvalidEndTime = "Invalid End Time !";
+inline constexpr const char* ZeroDenominator = "The denominator is identically zero !";
+inline constexpr const char* ZeroNumerator = "The numerator is identically zero !";
+inline constexpr const char* ListBadLimits = "Bad Frequency limits!";
+}  // namespace Msg

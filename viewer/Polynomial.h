@@ -1,0 +1,15 @@
+#pragma once
+// Real polynomials at complex points, with integer powers by repeated squaring.
+#include <complex>
+
+using Complex = std::complex<double>;
+
+// z^k for k >= 0 by repeated squaring (std::pow goes through exp and log).
+Complex IntPow(Complex z, int k);
+
+// Sum of coefficient(k) * s^k for k = 0..degree; coefficient(k) reads slot
+// k * stride of a.
+Complex EvalPolynomial(const double* a, int degree, Complex s, int stride = 1);
+
+// Highest k <= degree with a[k * stride] != 0, or -1 when all are 0.
+int EffectiveDegree(const double* a, int degree, int stride = 1);
