@@ -121,6 +121,13 @@ void Circuito::WalkTrees(TreeHandler onTree)
         return p;
     };
 
+    // A level whose remaining candidates cannot connect both graphs holds no
+    // tree: skipping it changes nothing that is written.
+    auto canComplete = [&](int from) {
+        return vg.SpansWith(m - from, [&](int c, int& a, int& b) { a = e[from + c].vFrom, b = e[from + c].vTo; })
+            && cg.SpansWith(m - from, [&](int c, int& a, int& b) { a = e[from + c].iFrom, b = e[from + c].iTo; });
+    };
+
     if (k == 0) {
         (this->*onTree)(term, stack, controlled);
         return;
@@ -134,7 +141,8 @@ void Circuito::WalkTrees(TreeHandler onTree)
             Poll();
         }
         bool accepted = false;
-        while (j < m && stack.Count() + (m - j) >= k) {
+        const bool possible = canComplete(j);
+        while (possible && j < m && stack.Count() + (m - j) >= k) {
             if (vg.Separate(e[j].vFrom, e[j].vTo) && cg.Separate(e[j].iFrom, e[j].iTo)) {
                 vg.Join(e[j].vFrom, e[j].vTo);
                 cg.Join(e[j].iFrom, e[j].iTo);

@@ -3,7 +3,7 @@
 #include <cassert>
 #include <utility>
 
-Graphs::Graphs(int n) : n_(n), label_(n + 1), next_(n + 1), size_(n + 1, 1)
+Graphs::Graphs(int n) : n_(n), label_(n + 1), next_(n + 1), size_(n + 1, 1), scratch_(n + 1)
 {
     for (int i = 0; i <= n; ++i)
         label_[i] = next_[i] = i;

@@ -5,6 +5,7 @@
 // Every node carries the label of its component, so the loop test is one
 // comparison. A join relabels the smaller component and splices the two
 // circular member lists; taking the edge away splits them and relabels back.
+// A component's label is one of its own nodes.
 #include <vector>
 
 class Graphs {
@@ -20,7 +21,37 @@ public:
 
     int NodeCount() const { return n_; }
 
+    // Whether the forest together with count more edges would connect every
+    // node; ends(k, a, b) gives the nodes of edge k.
+    template <class Ends>
+    bool SpansWith(int count, Ends ends) const
+    {
+        int parts = 0;
+        for (int i = 1; i <= n_; ++i) {
+            scratch_[i] = i;
+            parts += label_[i] == i;
+        }
+        for (int k = 0; k < count && parts > 1; ++k) {
+            int a, b;
+            ends(k, a, b);
+            a = Find(label_[a]);
+            b = Find(label_[b]);
+            if (a != b) {
+                scratch_[a] = b;
+                --parts;
+            }
+        }
+        return parts <= 1;
+    }
+
 private:
+    int Find(int x) const
+    {
+        while (scratch_[x] != x)
+            x = scratch_[x] = scratch_[scratch_[x]];
+        return x;
+    }
+
     struct Undo {
         int a, b;       // the edge
         int moved;      // a node of the relabelled component
@@ -35,4 +66,5 @@ private:
     std::vector<int> next_;   // circular list of each component's members
     std::vector<int> size_;   // members of the component of each label
     std::vector<Undo> undo_;
+    mutable std::vector<int> scratch_;  // union-find over labels for SpansWith
 };

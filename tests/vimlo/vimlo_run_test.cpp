@@ -2,6 +2,8 @@
 // holds a copy of it and its ini file; this test process is the main window
 // that receives the completion message.
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStringList>
@@ -90,10 +92,19 @@ protected:
     }
     std::string MainLine() const { return "Main=" + std::to_string(MessageEndpoint::Number()) + "\r\n"; }
     // True when a message arrived; waits a little for one that should not.
+    // Polls rather than running a nested event loop, which an earlier test's
+    // exit request could end at once.
     bool MessageArrived(int waitMs)
     {
-        QCoreApplication::processEvents();
-        return received.count() > 0 || received.wait(waitMs);
+        QElapsedTimer waited;
+        waited.start();
+        do {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            if (received.count() > 0)
+                return true;
+            QThread::msleep(2);
+        } while (waited.elapsed() < waitMs);
+        return false;
     }
 
     TempFolder folder;
