@@ -10,22 +10,11 @@
 #include <string>
 #include <unistd.h>
 
+#include "QuietHost.h"
 #include "engine/Circuito.h"
 #include "engine/EngineHost.h"
 
 namespace {
-
-class QuietHost : public EngineHost {
-public:
-    void ShowMessage(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
-    bool AskYesNo(const std::string&) override { return true; }
-    void ProcessMessages() override {}
-    [[noreturn]] void Fatal(const std::string& text) override
-    {
-        std::fprintf(stderr, "%s\n", text.c_str());
-        std::exit(1);
-    }
-};
 
 // Stage k: base node b, emitter e, collector c; a coupling capacitor from the
 // previous collector, a feedback pair from the last collector to the first base.

@@ -11,22 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "QuietHost.h"
 #include "engine/Circuito.h"
 #include "formats/BinaryFile.h"
 
 namespace {
-
-class QuietHost : public EngineHost {
-public:
-    void ShowMessage(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
-    bool AskYesNo(const std::string&) override { return true; }
-    void ProcessMessages() override {}
-    [[noreturn]] void Fatal(const std::string& text) override
-    {
-        std::fprintf(stderr, "%s\n", text.c_str());
-        std::exit(1);
-    }
-};
 
 std::string Ladder(int sections)
 {
