@@ -1,103 +1,97 @@
 #include "engine/CDet.h"
 
-CDet::CDet(int n)
-    : n_(n), current_(n), voltage_(n), head_(n + 1), next_(2 * n), other_(2 * n),
-      rowOf_(n), queue_(n + 1), seen_(n + 1)
+CDet::CDet(int nodes) : current_(nodes), voltage_(nodes) {}
+
+void CDet::Add(Matrix which, int from, int to) { (which == Matrix::Current ? current_ : voltage_).Add(from, to); }
+
+void CDet::Remove(Matrix which) { (which == Matrix::Current ? current_ : voltage_).Remove(); }
+
+std::int32_t CDet::Det(Matrix which) const
 {
+    return (which == Matrix::Current ? current_ : voltage_).Result();
 }
 
-void CDet::ClearFrom(int column)
+CDet::Elimination::Elimination(int nodes)
+    : parent_(nodes + 1), rank_(nodes + 1, 0), reference_(nodes + 1, 0), position_(nodes + 1, -1),
+      owner_(nodes > 0 ? nodes - 1 : 0)
 {
-    for (int c = column < 0 ? 0 : column; c < n_; ++c) {
-        current_[c] = Column();
-        voltage_[c] = Column();
+    for (int x = 0; x <= nodes; ++x)
+        parent_[x] = x;
+    for (int x = 1; x < nodes; ++x) {
+        position_[x] = x - 1;
+        owner_[x - 1] = x;
     }
+    if (nodes > 0)
+        reference_[nodes] = 1;
+    log_.reserve(16 * (nodes + 1));
+    marks_.reserve(nodes + 1);
 }
 
-void CDet::Set(std::vector<Column>& matrix, int row, int column, int value)
+int CDet::Elimination::Find(int x) const
 {
-    if (row < 0 || column < 0 || row >= n_ || column >= n_)
+    while (parent_[x] != x)
+        x = parent_[x];
+    return x;
+}
+
+void CDet::Elimination::Set(int& where, int value)
+{
+    log_.push_back({&where, where});
+    where = value;
+}
+
+void CDet::Elimination::Add(int from, int to)
+{
+    marks_.push_back(log_.size());
+    const int i = columns_++;
+    if (result_ == 0)
         return;
-    Column& col = matrix[column];
-    if (col.plus == row)
-        col.plus = kNone;
-    if (col.minus == row)
-        col.minus = kNone;
-    if (value > 0)
-        col.plus = row;
-    else if (value < 0)
-        col.minus = row;
+    const int a = Find(from);
+    const int b = Find(to);
+    const bool rowA = !reference_[a], rowB = !reference_[b];
+    if (a == b || (!rowA && !rowB)) {
+        Set(result_, 0);  // the column is zero in every row not yet used
+        return;
+    }
+    // The pivot is the endpoint set whose row comes first.
+    const bool pivotIsA = rowA && (!rowB || position_[a] < position_[b]);
+    const int pivot = pivotIsA ? a : b;
+    const int other = pivotIsA ? b : a;
+    int result = pivotIsA ? result_ : -result_;
+    const int j = position_[pivot];
+    if (j != i) {
+        const int moved = owner_[i];
+        Set(owner_[i], pivot);
+        Set(position_[pivot], i);
+        Set(owner_[j], moved);
+        Set(position_[moved], j);
+        result = -result;
+    }
+    Set(result_, result);
+    // Adding the pivot row to the other row merges the two sets.
+    int root = other, child = pivot;
+    if (rank_[pivot] > rank_[other]) {
+        root = pivot;
+        child = other;
+    } else if (rank_[pivot] == rank_[other]) {
+        Set(rank_[other], rank_[other] + 1);
+    }
+    Set(parent_[child], root);
+    if (reference_[other]) {
+        Set(reference_[root], 1);
+    } else if (root != other) {
+        Set(position_[root], position_[other]);
+        Set(owner_[position_[other]], root);
+    }
 }
 
-int CDet::Entry(Matrix which, int row, int column) const
+void CDet::Elimination::Remove()
 {
-    const Column& col = (which == Matrix::Current ? current_ : voltage_)[column];
-    return col.plus == row ? 1 : col.minus == row ? -1 : 0;
-}
-
-std::int32_t CDet::Sign() { return Det(current_) * Det(voltage_); }
-
-std::int32_t CDet::Det(Matrix which) { return Det(which == Matrix::Current ? current_ : voltage_); }
-
-std::int32_t CDet::Det(const std::vector<Column>& matrix)
-{
-    if (n_ == 0)
-        return 1;
-    const int root = n_;  // the reference node, whose row is not in the matrix
-    for (int v = 0; v <= n_; ++v) {
-        head_[v] = kNone;
-        seen_[v] = 0;
+    const std::size_t mark = marks_.back();
+    marks_.pop_back();
+    while (log_.size() > mark) {
+        *log_.back().where = log_.back().old;
+        log_.pop_back();
     }
-    for (int c = 0; c < n_; ++c) {
-        int u = matrix[c].plus == kNone ? root : matrix[c].plus;
-        int v = matrix[c].minus == kNone ? root : matrix[c].minus;
-        if (u == v)
-            return 0;  // an all-zero column
-        other_[2 * c] = v;
-        next_[2 * c] = head_[u];
-        head_[u] = 2 * c;
-        other_[2 * c + 1] = u;
-        next_[2 * c + 1] = head_[v];
-        head_[v] = 2 * c + 1;
-        rowOf_[c] = kNone;
-    }
-    // Hang every edge on its node farther from the reference.
-    int front = 0, back = 0;
-    queue_[back++] = root;
-    seen_[root] = 1;
-    while (front < back) {
-        int x = queue_[front++];
-        for (int a = head_[x]; a != kNone; a = next_[a]) {
-            int c = a / 2;
-            if (rowOf_[c] != kNone)
-                continue;  // the edge that reached x
-            int y = other_[a];
-            if (seen_[y])
-                return 0;  // a loop
-            seen_[y] = 1;
-            rowOf_[c] = y;
-            queue_[back++] = y;
-        }
-    }
-    if (back != n_ + 1)
-        return 0;  // not spanning
-    std::int32_t result = 1;
-    for (int c = 0; c < n_; ++c)
-        if (matrix[c].plus != rowOf_[c])
-            result = -result;
-    // Parity of the assignment column -> row.
-    for (int v = 0; v < n_; ++v)
-        seen_[v] = 0;
-    for (int c = 0; c < n_; ++c) {
-        if (seen_[c])
-            continue;
-        int length = 0;
-        for (int k = c; !seen_[k]; k = rowOf_[k]) {
-            seen_[k] = 1;
-            ++length;
-        }
-        if (length % 2 == 0)
-            result = -result;
-    }
-    return result;
+    --columns_;
 }

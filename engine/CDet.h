@@ -1,47 +1,59 @@
 #pragma once
-// The reduced incidence matrices of a tree in the current graph and in the
-// voltage graph; the tree's sign is the product of their determinants.
+// The determinants of the reduced incidence matrices of the tree being built,
+// one for the current graph and one for the voltage graph; the tree's sign is
+// their product.
 //
-// Each column of an incidence matrix holds at most one +1 and one -1, so a
-// column is kept as the rows of those two entries. The determinant of such a
-// matrix is 0 unless its columns are the edges of a spanning tree (rows are
-// nodes, the missing row is the reference node), and then it is the sign of
-// the column-to-row assignment that hangs every edge on its node farther from
-// the reference, times the entries on that assignment.
+// Rows are the nodes 1..n-1 (node n is the reference), columns the edges in
+// the order they are added. Each added column takes one step of the integer
+// elimination at once: its first non-zero row is swapped into place and
+// multiplied into the result, and the pivot row is added to the column's
+// other non-zero row. Seen as nodes, that merges the pivot row's node set
+// into the other endpoint's set (or into the reference's). Backtracking
+// removes the last column again, so a complete tree's sign costs nothing more.
 #include <cstdint>
 #include <vector>
 
 class CDet {
 public:
-    explicit CDet(int n);
-
-    void ClearFrom(int column);
-    void SetV(int row, int column, int value) { Set(voltage_, row, column, value); }
-    void SetI(int row, int column, int value) { Set(current_, row, column, value); }
-
-    // Det(current) x Det(voltage): +1 or -1 for a tree, 0 when either is singular.
-    std::int32_t Sign();
-
     enum class Matrix { Current, Voltage };
-    std::int32_t Det(Matrix which);
-    // The matrix entry, for tests.
-    int Entry(Matrix which, int row, int column) const;
 
-    int Size() const { return n_; }
+    // Matrices of n - 1 rows for a graph of nodes 1..n.
+    explicit CDet(int nodes);
+
+    // Appends the edge from -> to as the next column of one matrix.
+    void Add(Matrix which, int from, int to);
+    // Takes the last added column of that matrix away again.
+    void Remove(Matrix which);
+
+    // The determinant so far: +1 or -1, 0 once a column has made it singular.
+    std::int32_t Det(Matrix which) const;
+    // Det(Current) x Det(Voltage).
+    std::int32_t Sign() const { return Det(Matrix::Current) * Det(Matrix::Voltage); }
 
 private:
-    static constexpr int kNone = -1;
-    struct Column {
-        int plus = kNone;   // row of the +1
-        int minus = kNone;  // row of the -1
+    class Elimination {
+    public:
+        explicit Elimination(int nodes);
+        void Add(int from, int to);
+        void Remove();
+        std::int32_t Result() const { return result_; }
+
+    private:
+        int Find(int x) const;
+        void Set(int& where, int value);
+
+        struct Write {
+            int* where;
+            int old;
+        };
+        int columns_ = 0;
+        int result_ = 1;
+        std::vector<int> parent_, rank_, reference_;  // node sets; reference_ flags a set merged with it
+        std::vector<int> position_;                   // row position of each set, by its root
+        std::vector<int> owner_;                      // root of the set at each row position
+        std::vector<Write> log_;
+        std::vector<std::size_t> marks_;               // log size before each column
     };
 
-    void Set(std::vector<Column>& matrix, int row, int column, int value);
-    std::int32_t Det(const std::vector<Column>& matrix);
-
-    int n_;
-    std::vector<Column> current_;
-    std::vector<Column> voltage_;
-    // Working space of Det, sized once.
-    std::vector<int> head_, next_, other_, rowOf_, queue_, seen_;
+    Elimination current_, voltage_;
 };

@@ -85,7 +85,7 @@ private:
     // Enumeration.
     void Section(bool numerator);
     void Prepare(bool numerator);
-    void FixEdge(Graphs& graph, bool voltage, int column, int from, int to);
+    void FixEdge(Graphs& graph, bool voltage, int from, int to);
     void EnumerateTrees(bool numerator);
     // Called per complete tree; false ends the enumeration.
     using TreeHandler = bool (Circuito::*)(TERM& term, const MStack& stack, int controlledCount);
@@ -94,7 +94,7 @@ private:
     bool ApproxTerm(TERM& term, const MStack& stack, int controlledCount);
     bool WithinTolerance() const;
     bool EmitTerm(TERM& term, const MStack& stack, int controlledCount);
-    std::int32_t TreeSign(const MStack& stack);
+    std::int32_t TreeSign();
     void AskBigOutput();
     void Poll();
     void Fail(const std::string& text);
@@ -127,7 +127,6 @@ private:
     std::unique_ptr<CDet> signs_;
     OutFile out_;
     int picksPlusOne_ = 0;
-    int firstTreeColumn_ = 1;
     unsigned termCounter_ = 0;
     unsigned highestPower_ = 0;
     int pollCountdown_ = 0;

@@ -34,7 +34,7 @@ void Circuito::Section(bool numerator)
     if (!ok_)
         return;
     const int n = static_cast<int>(nodes_.size());
-    signs_ = std::make_unique<CDet>(n - 1);
+    signs_ = std::make_unique<CDet>(n);
     voltageGraph_ = std::make_unique<Graphs>(n);
     currentGraph_ = std::make_unique<Graphs>(n);
     Prepare(numerator);
@@ -56,34 +56,27 @@ void Circuito::Section(bool numerator)
 void Circuito::Prepare(bool numerator)
 {
     if (numerator)
-        FixEdge(*voltageGraph_, true, 0, outputNode_, outputReference_);
+        FixEdge(*voltageGraph_, true, outputNode_, outputReference_);
     else
-        FixEdge(*voltageGraph_, true, 0, portNode_, inputNode_);
-    FixEdge(*currentGraph_, false, 0, portNode_, inputNode_);
+        FixEdge(*voltageGraph_, true, portNode_, inputNode_);
+    FixEdge(*currentGraph_, false, portNode_, inputNode_);
     for (std::size_t k = 0; k < nullors_.size(); ++k) {
         const Componente& e = nullors_[k];
-        FixEdge(*voltageGraph_, true, static_cast<int>(k) + 1, e.vFrom, e.vTo);
-        FixEdge(*currentGraph_, false, static_cast<int>(k) + 1, e.iFrom, e.iTo);
+        FixEdge(*voltageGraph_, true, e.vFrom, e.vTo);
+        FixEdge(*currentGraph_, false, e.iFrom, e.iTo);
     }
     picksPlusOne_ = static_cast<int>(nodes_.size()) - 1 - static_cast<int>(nullors_.size());
-    firstTreeColumn_ = 1;
     signAlways_ = numerator;
 }
 
-void Circuito::FixEdge(Graphs& graph, bool voltage, int column, int from, int to)
+void Circuito::FixEdge(Graphs& graph, bool voltage, int from, int to)
 {
     if (!graph.Separate(from, to)) {
         Discard();
         host_.Fatal(kInvalidCircuit);
     }
     graph.Join(from, to);
-    if (voltage) {
-        signs_->SetV(from - 1, column, 1);
-        signs_->SetV(to - 1, column, -1);
-    } else {
-        signs_->SetI(from - 1, column, 1);
-        signs_->SetI(to - 1, column, -1);
-    }
+    signs_->Add(voltage ? CDet::Matrix::Voltage : CDet::Matrix::Current, from, to);
 }
 
 void Circuito::EnumerateTrees(bool numerator)
@@ -111,10 +104,13 @@ void Circuito::WalkTrees(TreeHandler onTree)
     int controlled = 0;
     int j = 0;
 
+    CDet& signs = *signs_;
     auto pop = [&]() {
         int p = stack.Pop();
         vg.Unjoin(e[p].vFrom, e[p].vTo);
         cg.Unjoin(e[p].iFrom, e[p].iTo);
+        signs.Remove(CDet::Matrix::Voltage);
+        signs.Remove(CDet::Matrix::Current);
         inTree_[p] = 0;
         if (e[p].controlled)
             --controlled;
@@ -146,6 +142,8 @@ void Circuito::WalkTrees(TreeHandler onTree)
             if (vg.Separate(e[j].vFrom, e[j].vTo) && cg.Separate(e[j].iFrom, e[j].iTo)) {
                 vg.Join(e[j].vFrom, e[j].vTo);
                 cg.Join(e[j].iFrom, e[j].iTo);
+                signs.Add(CDet::Matrix::Voltage, e[j].vFrom, e[j].vTo);
+                signs.Add(CDet::Matrix::Current, e[j].iFrom, e[j].iTo);
                 stack.Push(j);
                 inTree_[j] = 1;
                 if (e[j].controlled)
@@ -168,7 +166,7 @@ void Circuito::WalkTrees(TreeHandler onTree)
 bool Circuito::EmitTerm(TERM& term, const MStack& stack, int controlledCount)
 {
     const bool signed_ = controlledCount != 0 || !nullors_.empty() || signAlways_;
-    double coefficient = signed_ ? static_cast<double>(TreeSign(stack)) : 1.0;
+    double coefficient = signed_ ? static_cast<double>(TreeSign()) : 1.0;
     unsigned power = 0;
     unsigned count = 0;
     bool tooMany = false;
@@ -213,20 +211,8 @@ bool Circuito::EmitTerm(TERM& term, const MStack& stack, int controlledCount)
     return true;
 }
 
-std::int32_t Circuito::TreeSign(const MStack& stack)
-{
-    const int nullors = static_cast<int>(nullors_.size());
-    signs_->ClearFrom(nullors + 1);
-    for (int i = 0; i < stack.Count(); ++i) {
-        const Componente& c = elements_[stack.At(i)];
-        const int column = firstTreeColumn_ + nullors + i;
-        signs_->SetV(c.vFrom - 1, column, 1);
-        signs_->SetV(c.vTo - 1, column, -1);
-        signs_->SetI(c.iFrom - 1, column, 1);
-        signs_->SetI(c.iTo - 1, column, -1);
-    }
-    return signs_->Sign();
-}
+// The sign columns follow the joins, so the complete tree's sign is ready.
+std::int32_t Circuito::TreeSign() { return signs_->Sign(); }
 
 void Circuito::AskBigOutput()
 {
