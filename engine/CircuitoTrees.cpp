@@ -117,12 +117,22 @@ void Circuito::WalkTrees(TreeHandler onTree)
         return p;
     };
 
-    // A level whose remaining candidates cannot connect both graphs holds no
-    // tree: skipping it changes nothing that is written.
-    auto canComplete = [&](int from) {
-        return vg.SpansWith(m - from, [&](int c, int& a, int& b) { a = e[from + c].vFrom, b = e[from + c].vTo; })
-            && cg.SpansWith(m - from, [&](int c, int& a, int& b) { a = e[from + c].iFrom, b = e[from + c].iTo; });
+    // A component left without candidates can never join the others: a level
+    // that leaves one holds no tree, and skipping it changes nothing written.
+    std::vector<int> lastV(nodes_.size() + 1, -1), lastI(nodes_.size() + 1, -1);
+    for (int c = 0; c < m; ++c) {
+        lastV[e[c].vFrom] = lastV[e[c].vTo] = c;
+        lastI[e[c].iFrom] = lastI[e[c].iTo] = c;
+    }
+    vg.TrackLastUse(lastV);
+    cg.TrackLastUse(lastI);
+    auto viableAfter = [&](int c) {
+        return vg.Reachable(e[c].vFrom, c + 1) && vg.Reachable(e[c].vTo, c + 1)
+            && cg.Reachable(e[c].iFrom, c + 1) && cg.Reachable(e[c].iTo, c + 1);
     };
+    bool viable = true;
+    for (int x = 1; x <= static_cast<int>(nodes_.size()); ++x)
+        viable = viable && vg.Reachable(x, 0) && cg.Reachable(x, 0);
 
     if (k == 0) {
         (this->*onTree)(term, stack, controlled);
@@ -134,31 +144,35 @@ void Circuito::WalkTrees(TreeHandler onTree)
                 return;
             Poll();
             j = pop() + 1;
+            viable = viableAfter(j - 1);
             Poll();
         }
         bool accepted = false;
-        const bool possible = canComplete(j);
-        while (possible && j < m && stack.Count() + (m - j) >= k) {
-            if (vg.Separate(e[j].vFrom, e[j].vTo) && cg.Separate(e[j].iFrom, e[j].iTo)) {
-                vg.Join(e[j].vFrom, e[j].vTo);
-                cg.Join(e[j].iFrom, e[j].iTo);
-                signs.Add(CDet::Matrix::Voltage, e[j].vFrom, e[j].vTo);
-                signs.Add(CDet::Matrix::Current, e[j].iFrom, e[j].iTo);
-                stack.Push(j);
-                inTree_[j] = 1;
-                if (e[j].controlled)
+        while (viable && j < m && stack.Count() + (m - j) >= k) {
+            const int c = j++;
+            if (vg.Separate(e[c].vFrom, e[c].vTo) && cg.Separate(e[c].iFrom, e[c].iTo)) {
+                vg.Join(e[c].vFrom, e[c].vTo);
+                cg.Join(e[c].iFrom, e[c].iTo);
+                signs.Add(CDet::Matrix::Voltage, e[c].vFrom, e[c].vTo);
+                signs.Add(CDet::Matrix::Current, e[c].iFrom, e[c].iTo);
+                stack.Push(c);
+                inTree_[c] = 1;
+                if (e[c].controlled)
                     ++controlled;
-                ++j;
-                accepted = true;
-                break;
+                if (viableAfter(c)) {
+                    accepted = true;
+                    break;
+                }
+                pop();
             }
-            ++j;
+            viable = viableAfter(c);
         }
         if (accepted)
             continue;
         if (stack.Empty() || abort || !ok_)
             return;
         j = pop() + 1;
+        viable = viableAfter(j - 1);
         Poll();
     }
 }

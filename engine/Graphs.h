@@ -21,42 +21,24 @@ public:
 
     int NodeCount() const { return n_; }
 
-    // Whether the forest together with count more edges would connect every
-    // node; ends(k, a, b) gives the nodes of edge k.
-    template <class Ends>
-    bool SpansWith(int count, Ends ends) const
+    // Follows, per component, the last candidate index at which any of its
+    // nodes has an edge; nodeLast gives that index per node (-1: none).
+    void TrackLastUse(const std::vector<int>& nodeLast);
+    // Whether the node's component still has a candidate at index from or later,
+    // or already spans every node.
+    bool Reachable(int node, int from) const
     {
-        int parts = 0;
-        for (int i = 1; i <= n_; ++i) {
-            scratch_[i] = i;
-            parts += label_[i] == i;
-        }
-        for (int k = 0; k < count && parts > 1; ++k) {
-            int a, b;
-            ends(k, a, b);
-            a = Find(label_[a]);
-            b = Find(label_[b]);
-            if (a != b) {
-                scratch_[a] = b;
-                --parts;
-            }
-        }
-        return parts <= 1;
+        const int l = label_[node];
+        return last_[l] >= from || size_[l] == n_;
     }
 
 private:
-    int Find(int x) const
-    {
-        while (scratch_[x] != x)
-            x = scratch_[x] = scratch_[scratch_[x]];
-        return x;
-    }
-
     struct Undo {
         int a, b;       // the edge
         int moved;      // a node of the relabelled component
         int kept;       // a node of the other one
         int oldLabel;   // the relabelled component's label before the join
+        int oldLast;    // the kept component's last use before the join
     };
 
     void Relabel(int start, int label);
@@ -66,5 +48,5 @@ private:
     std::vector<int> next_;   // circular list of each component's members
     std::vector<int> size_;   // members of the component of each label
     std::vector<Undo> undo_;
-    mutable std::vector<int> scratch_;  // union-find over labels for SpansWith
+    std::vector<int> last_;   // last use of each label's component
 };
