@@ -12,7 +12,6 @@
 #include "engine/EngineHost.h"
 #include "formats/BinaryFile.h"
 
-class CDet;
 class Graphs;
 class MStack;
 struct TERM;
@@ -85,7 +84,7 @@ private:
     // Enumeration.
     void Section(bool numerator);
     void Prepare(bool numerator);
-    void FixEdge(Graphs& graph, bool voltage, int from, int to);
+    void FixEdge(Graphs& graph, int from, int to);
     void EnumerateTrees(bool numerator);
     // Called per complete tree; false ends the enumeration.
     using TreeHandler = bool (Circuito::*)(TERM& term, const MStack& stack, int controlledCount);
@@ -124,7 +123,6 @@ private:
 
     std::unique_ptr<Graphs> voltageGraph_;
     std::unique_ptr<Graphs> currentGraph_;
-    std::unique_ptr<CDet> signs_;
     OutFile out_;
     int picksPlusOne_ = 0;
     unsigned termCounter_ = 0;

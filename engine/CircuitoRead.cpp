@@ -2,7 +2,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "engine/CDet.h"
 #include "engine/Circuito.h"
 #include "engine/Graphs.h"
 #include "formats/KindLetters.h"

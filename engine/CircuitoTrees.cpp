@@ -1,7 +1,6 @@
 // The common spanning trees of the voltage and current graphs, one term each.
 #include <cstdio>
 
-#include "engine/CDet.h"
 #include "engine/Circuito.h"
 #include "engine/Graphs.h"
 #include "engine/MStack.h"
@@ -34,7 +33,6 @@ void Circuito::Section(bool numerator)
     if (!ok_)
         return;
     const int n = static_cast<int>(nodes_.size());
-    signs_ = std::make_unique<CDet>(n);
     voltageGraph_ = std::make_unique<Graphs>(n);
     currentGraph_ = std::make_unique<Graphs>(n);
     Prepare(numerator);
@@ -48,7 +46,6 @@ void Circuito::Section(bool numerator)
     }
     if (ok_)
         TERM::WriteEndRecord(out_);
-    signs_.reset();
     voltageGraph_.reset();
     currentGraph_.reset();
 }
@@ -56,27 +53,26 @@ void Circuito::Section(bool numerator)
 void Circuito::Prepare(bool numerator)
 {
     if (numerator)
-        FixEdge(*voltageGraph_, true, outputNode_, outputReference_);
+        FixEdge(*voltageGraph_, outputNode_, outputReference_);
     else
-        FixEdge(*voltageGraph_, true, portNode_, inputNode_);
-    FixEdge(*currentGraph_, false, portNode_, inputNode_);
+        FixEdge(*voltageGraph_, portNode_, inputNode_);
+    FixEdge(*currentGraph_, portNode_, inputNode_);
     for (std::size_t k = 0; k < nullors_.size(); ++k) {
         const Componente& e = nullors_[k];
-        FixEdge(*voltageGraph_, true, e.vFrom, e.vTo);
-        FixEdge(*currentGraph_, false, e.iFrom, e.iTo);
+        FixEdge(*voltageGraph_, e.vFrom, e.vTo);
+        FixEdge(*currentGraph_, e.iFrom, e.iTo);
     }
     picksPlusOne_ = static_cast<int>(nodes_.size()) - 1 - static_cast<int>(nullors_.size());
     signAlways_ = numerator;
 }
 
-void Circuito::FixEdge(Graphs& graph, bool voltage, int from, int to)
+void Circuito::FixEdge(Graphs& graph, int from, int to)
 {
     if (!graph.Separate(from, to)) {
         Discard();
         host_.Fatal(kInvalidCircuit);
     }
     graph.Join(from, to);
-    signs_->Add(voltage ? CDet::Matrix::Voltage : CDet::Matrix::Current, from, to);
 }
 
 void Circuito::EnumerateTrees(bool numerator)
@@ -104,13 +100,10 @@ void Circuito::WalkTrees(TreeHandler onTree)
     int controlled = 0;
     int j = 0;
 
-    CDet& signs = *signs_;
     auto pop = [&]() {
         int p = stack.Pop();
         vg.Unjoin(e[p].vFrom, e[p].vTo);
         cg.Unjoin(e[p].iFrom, e[p].iTo);
-        signs.Remove(CDet::Matrix::Voltage);
-        signs.Remove(CDet::Matrix::Current);
         inTree_[p] = 0;
         if (e[p].controlled)
             --controlled;
@@ -153,8 +146,6 @@ void Circuito::WalkTrees(TreeHandler onTree)
             if (vg.Separate(e[c].vFrom, e[c].vTo) && cg.Separate(e[c].iFrom, e[c].iTo)) {
                 vg.Join(e[c].vFrom, e[c].vTo);
                 cg.Join(e[c].iFrom, e[c].iTo);
-                signs.Add(CDet::Matrix::Voltage, e[c].vFrom, e[c].vTo);
-                signs.Add(CDet::Matrix::Current, e[c].iFrom, e[c].iTo);
                 stack.Push(c);
                 inTree_[c] = 1;
                 if (e[c].controlled)
@@ -225,8 +216,9 @@ bool Circuito::EmitTerm(TERM& term, const MStack& stack, int controlledCount)
     return true;
 }
 
-// The sign columns follow the joins, so the complete tree's sign is ready.
-std::int32_t Circuito::TreeSign() { return signs_->Sign(); }
+// Both forests keep their determinants as they grow, with the columns in the
+// order joined: the same order in both, so their product is the tree's sign.
+std::int32_t Circuito::TreeSign() { return currentGraph_->Det() * voltageGraph_->Det(); }
 
 void Circuito::AskBigOutput()
 {
