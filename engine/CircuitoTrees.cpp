@@ -14,6 +14,44 @@ const char kInvalidCircuit[] = "Invalid Circuit!\r\nCheck the circuit schematic!
 const char kBigOutput[] =
     "The output files for this circuit\r\ncould requires tens of MegaBytes!\r\nDo you want to proceed?";
 
+// A component left without candidates can never join the others: a level that
+// leaves one holds no tree, and skipping it changes nothing that is written.
+class Viability {
+public:
+    Viability(Graphs& voltage, Graphs& current, const std::vector<Componente>& elements)
+        : v_(voltage), i_(current), e_(elements.data())
+    {
+        const int n = voltage.NodeCount();
+        std::vector<int> lastV(n + 1, -1), lastI(n + 1, -1);
+        for (int c = 0; c < static_cast<int>(elements.size()); ++c) {
+            lastV[e_[c].vFrom] = lastV[e_[c].vTo] = c;
+            lastI[e_[c].iFrom] = lastI[e_[c].iTo] = c;
+        }
+        voltage.TrackLastUse(lastV);
+        current.TrackLastUse(lastI);
+    }
+    // Before the first candidate.
+    bool Initially() const
+    {
+        for (int x = 1; x <= v_.NodeCount(); ++x)
+            if (!v_.Reachable(x, 0) || !i_.Reachable(x, 0))
+                return false;
+        return true;
+    }
+    // Once candidate c is taken or passed.
+    bool After(int c) const
+    {
+        const Componente& e = e_[c];
+        return v_.Reachable(e.vFrom, c + 1) && v_.Reachable(e.vTo, c + 1) && i_.Reachable(e.iFrom, c + 1)
+            && i_.Reachable(e.iTo, c + 1);
+    }
+
+private:
+    Graphs& v_;
+    Graphs& i_;
+    const Componente* e_;
+};
+
 }  // namespace
 
 void Circuito::Numerator()
@@ -110,22 +148,8 @@ void Circuito::WalkTrees(TreeHandler onTree)
         return p;
     };
 
-    // A component left without candidates can never join the others: a level
-    // that leaves one holds no tree, and skipping it changes nothing written.
-    std::vector<int> lastV(nodes_.size() + 1, -1), lastI(nodes_.size() + 1, -1);
-    for (int c = 0; c < m; ++c) {
-        lastV[e[c].vFrom] = lastV[e[c].vTo] = c;
-        lastI[e[c].iFrom] = lastI[e[c].iTo] = c;
-    }
-    vg.TrackLastUse(lastV);
-    cg.TrackLastUse(lastI);
-    auto viableAfter = [&](int c) {
-        return vg.Reachable(e[c].vFrom, c + 1) && vg.Reachable(e[c].vTo, c + 1)
-            && cg.Reachable(e[c].iFrom, c + 1) && cg.Reachable(e[c].iTo, c + 1);
-    };
-    bool viable = true;
-    for (int x = 1; x <= static_cast<int>(nodes_.size()); ++x)
-        viable = viable && vg.Reachable(x, 0) && cg.Reachable(x, 0);
+    Viability viability(vg, cg, elements_);
+    bool viable = viability.Initially();
 
     if (k == 0) {
         (this->*onTree)(term, stack, controlled);
@@ -137,7 +161,7 @@ void Circuito::WalkTrees(TreeHandler onTree)
                 return;
             Poll();
             j = pop() + 1;
-            viable = viableAfter(j - 1);
+            viable = viability.After(j - 1);
             Poll();
         }
         bool accepted = false;
@@ -150,20 +174,20 @@ void Circuito::WalkTrees(TreeHandler onTree)
                 inTree_[c] = 1;
                 if (e[c].controlled)
                     ++controlled;
-                if (viableAfter(c)) {
+                if (viability.After(c)) {
                     accepted = true;
                     break;
                 }
                 pop();
             }
-            viable = viableAfter(c);
+            viable = viability.After(c);
         }
         if (accepted)
             continue;
         if (stack.Empty() || abort || !ok_)
             return;
         j = pop() + 1;
-        viable = viableAfter(j - 1);
+        viable = viability.After(j - 1);
         Poll();
     }
 }

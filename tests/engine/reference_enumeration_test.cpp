@@ -158,6 +158,11 @@ const Case kCases[] = {
     {"MixedNumeric", "t\nV1 1 0 3 1\nR1 1 2 10 1\nC1 2 0 2 0\nR2 2 3 1 0\nC2 3 0 1e-3 1\nG3 3 0 4 0\n.OUT 3"},
     {"HybridPi", "t\nV1 1 0 1 1\nRs 1 2 50 0\nRpi 2 0 1000 0\nCpi 2 0 1e-12 0\nCmu 2 3 1e-13 0\n"
                  "H1 3 0 2 0 0.04 0\nRo 3 0 1e5 0\nRL 3 0 1000 0\n.OUT 3"},
+    {"TwoStages", "t\nV1 1 0 1 1\nRs 1 2 50 0\nRb1 2 10 100 0\nRpi1 10 11 2500 0\nCpi1 10 11 1e-11 0\n"
+                  "Cmu1 10 12 1e-12 0\nHgm1 12 11 10 11 0.04 0\nRo1 12 11 1e5 0\nRe1 11 0 100 0\nCe1 11 0 1e-5 0\n"
+                  "Rc1 12 0 4700 0\nCc1 12 13 1e-6 0\nRb2 13 20 100 0\nRpi2 20 21 2500 0\nCpi2 20 21 1e-11 0\n"
+                  "Cmu2 20 22 1e-12 0\nHgm2 22 21 20 21 0.04 0\nRo2 22 21 1e5 0\nRe2 21 0 100 0\nRc2 22 0 4700 0\n"
+                  "Rf 22 10 1e5 0\nRL 22 0 10000 0\n.OUT 22"},
     {"Controlled", "t\nI1 0 1 1 1\nR1 1 0 1 0\nE1 2 0 1 0 3 0\nF1 3 0 2 4 2 0\nR4 4 0 5 0\nY1 5 0 3 0 7 0\n"
                    "R5 5 6 1 0\nK1 6 0 1 9 2 0\nR9 9 0 3 1\nN1 6 0 7 0 2 0\nC7 7 0 1 0\nO1 8 0 8 7\nR8 8 10 1 0\n"
                    ".IOUT 10 0"},
