@@ -68,6 +68,8 @@ private:
     bool Read(const std::vector<std::string>& lines);
     bool ParseLine(const std::string& line);
     bool ParseDirective(const std::vector<std::string>& tokens);
+    void ParseTwoNodes(char kind, const std::vector<std::string>& tokens);
+    void ParseFourNodes(char kind, const std::vector<std::string>& tokens);
     int Node(const std::string& name);
     int InternalNode();
     void AddBranch(const std::string& name, int a, int b, double value, bool symbolic);

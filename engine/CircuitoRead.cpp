@@ -1,5 +1,4 @@
 // Reading a circuit file into the two graphs' edge pairs.
-#include <algorithm>
 #include <cstdlib>
 
 #include "engine/Circuito.h"
@@ -10,8 +9,6 @@
 #include "formats/TextFile.h"
 
 namespace {
-
-const char kInternalName[] = " ";
 
 // Tokens each statement needs, its name or keyword included.
 std::size_t TokensNeeded(char kind)
@@ -27,14 +24,6 @@ std::size_t TokensNeeded(char kind)
 std::size_t NodeTokens(char kind) { return kind == 'O' || TokensNeeded(kind) == 7 ? 4 : 2; }
 
 bool ReservedNode(const std::string& name) { return !name.empty() && name[0] == '$'; }
-
-// Symbolic elements first, then numeric ones, each in byte order of their names.
-bool BySymbol(const Componente& x, const Componente& y)
-{
-    if (x.symbolic != y.symbolic)
-        return x.symbolic;
-    return x.name < y.name;
-}
 
 }  // namespace
 
@@ -101,37 +90,48 @@ bool Circuito::ParseLine(const std::string& raw)
     for (std::size_t k = 1; k <= NodeTokens(kind); ++k)
         if (ReservedNode(t[k]))
             return false;
+    if (NodeTokens(kind) == 2)
+        ParseTwoNodes(kind, t);
+    else
+        ParseFourNodes(kind, t);
+    return true;
+}
+
+// R, G, C, L, V and I lines: name a b value flag.
+void Circuito::ParseTwoNodes(char kind, const std::vector<std::string>& t)
+{
     const std::string& name = t[0];
-    int a = Node(t[1]);
-    int b = Node(t[2]);
-    if (NodeTokens(kind) == 2) {
-        const double v = StrToD(t[3]);
-        const bool f = SymbolicFlag(t[4]);
-        switch (kind) {
-        case 'V': {
-            if (inputNode_ == -99)
-                inputNode_ = b;
-            int x = InternalNode();
-            AddControlled(name, x, b, portNode_, inputNode_, v, f);
-            AddNullor(b, a, b, x);
-            AddInternal(x, b, a, b, -1.0);
-            break;
-        }
-        case 'I':
-            if (inputNode_ == -99)
-                inputNode_ = b;
-            AddControlled(name, b, a, portNode_, inputNode_, v, f);
-            break;
-        default:
-            AddBranch(name, a, b, v, f);
-        }
-        return true;
+    const int a = Node(t[1]);
+    const int b = Node(t[2]);
+    const double v = StrToD(t[3]);
+    const bool f = SymbolicFlag(t[4]);
+    if (kind != 'V' && kind != 'I') {
+        AddBranch(name, a, b, v, f);
+        return;
     }
-    int c = Node(t[3]);
-    int d = Node(t[4]);
+    if (inputNode_ == -99)
+        inputNode_ = b;
+    if (kind == 'I') {
+        AddControlled(name, b, a, portNode_, inputNode_, v, f);
+        return;
+    }
+    const int x = InternalNode();
+    AddControlled(name, x, b, portNode_, inputNode_, v, f);
+    AddNullor(b, a, b, x);
+    AddInternal(x, b, a, b, -1.0);
+}
+
+// H, E, F, K, Y and N lines: name a b c d value flag; O lines: name a b c d.
+void Circuito::ParseFourNodes(char kind, const std::vector<std::string>& t)
+{
+    const std::string& name = t[0];
+    const int a = Node(t[1]);
+    const int b = Node(t[2]);
+    const int c = Node(t[3]);
+    const int d = Node(t[4]);
     if (kind == 'O') {
         AddNullor(b, a, d, c);
-        return true;
+        return;
     }
     const double v = StrToD(t[5]);
     const bool f = SymbolicFlag(t[6]);
@@ -140,14 +140,14 @@ bool Circuito::ParseLine(const std::string& raw)
         AddControlled(name, a, b, c, d, v, f);
         break;
     case 'E': {
-        int x = InternalNode();
+        const int x = InternalNode();
         AddControlled(name, x, b, c, d, v, f);
         AddNullor(b, a, b, x);
         AddInternal(x, b, a, b, -1.0);
         break;
     }
     case 'F': {
-        int x = InternalNode();
+        const int x = InternalNode();
         AddNullor(b, x, d, c);
         AddInternal(c, d, x, b, 1.0);
         AddControlled(name, a, b, x, b, v, f);
@@ -159,10 +159,10 @@ bool Circuito::ParseLine(const std::string& raw)
         AddControlled(name, c, d, a, b, v, f);
         break;
     case 'N': {
-        int x1 = InternalNode();
-        int x2 = InternalNode();
-        int x3 = InternalNode();
-        int z = Node("0");
+        const int x1 = InternalNode();
+        const int x2 = InternalNode();
+        const int x3 = InternalNode();
+        const int z = Node("0");
         AddControlled(name, x2, z, a, b, v, f);
         AddNullor(d, x1, z, x2);
         AddInternal(x2, z, x1, d, -1.0);
@@ -172,7 +172,6 @@ bool Circuito::ParseLine(const std::string& raw)
         break;
     }
     }
-    return true;
 }
 
 bool Circuito::ParseDirective(const std::vector<std::string>& t)
@@ -208,114 +207,6 @@ bool Circuito::ParseDirective(const std::vector<std::string>& t)
         for (long k = 0; k < n; ++k)
             frequencies_.push_back(StrToD(t[3 + static_cast<std::size_t>(k)]));
         approximation_ = true;
-    }
-    return true;
-}
-
-int Circuito::Node(const std::string& name)
-{
-    auto [it, added] = nodeIndex_.try_emplace(UpperCase(name), static_cast<int>(nodes_.size()) + 1);
-    if (added)
-        nodes_.push_back(name);
-    return it->second;
-}
-
-int Circuito::InternalNode() { return Node("$" + std::to_string(internalCounter_++)); }
-
-void Circuito::AddBranch(const std::string& name, int a, int b, double value, bool symbolic)
-{
-    Componente e;
-    e.name = name;
-    e.vFrom = e.iFrom = a;
-    e.vTo = e.iTo = b;
-    e.value = value;
-    e.symbolic = symbolic;
-    const char kind = e.Kind();
-    e.reactive = kind == 'C' || kind == 'L';
-    e.impedance = kind == 'L' || kind == 'R';
-    elements_.push_back(e);
-}
-
-void Circuito::AddControlled(const std::string& name, int iFrom, int iTo, int vFrom, int vTo,
-                             double value, bool symbolic)
-{
-    Componente e;
-    e.name = name;
-    e.iFrom = iFrom;
-    e.iTo = iTo;
-    e.vFrom = vFrom;
-    e.vTo = vTo;
-    e.value = value;
-    e.symbolic = symbolic;
-    e.controlled = true;
-    const char kind = e.Kind();
-    e.impedance = kind == 'Y' || kind == 'K';
-    e.reactive = kind == 'K';
-    elements_.push_back(e);
-}
-
-void Circuito::AddInternal(int iFrom, int iTo, int vFrom, int vTo, double value)
-{
-    AddControlled(kInternalName, iFrom, iTo, vFrom, vTo, value, false);
-}
-
-void Circuito::AddNullor(int iFrom, int iTo, int vFrom, int vTo)
-{
-    Componente e;
-    e.name = kInternalName;
-    e.iFrom = iFrom;
-    e.iTo = iTo;
-    e.vFrom = vFrom;
-    e.vTo = vTo;
-    e.controlled = true;
-    nullors_.push_back(e);
-}
-
-void Circuito::SortElements()
-{
-    if (approximation_) {
-        SortByWeight();
-        return;
-    }
-    std::stable_sort(elements_.begin(), elements_.end(), BySymbol);
-}
-
-void Circuito::ListImpedances()
-{
-    impedances_.clear();
-    for (std::size_t i = 0; i < elements_.size(); ++i)
-        if (elements_[i].impedance)
-            impedances_.push_back(static_cast<int>(i));
-}
-
-bool Circuito::WriteParameterLines()
-{
-    std::unordered_map<std::string, int> position;
-    std::string names, values;
-    symbolMap_.assign(elements_.size(), 0);
-    for (std::size_t i = 0; i < elements_.size(); ++i) {
-        const Componente& e = elements_[i];
-        auto [it, added] = position.try_emplace(UpperCase(e.name), static_cast<int>(position.size()));
-        if (added) {
-            names += e.symbolic ? e.name + " " : std::string("$ ");
-            values += GcvtText(e.value, 9) + " ";
-        }
-        symbolMap_[i] = it->second;
-    }
-    if (position.size() > static_cast<std::size_t>(kMaxSymbols)) {
-        Fail("The circuit has more than " + std::to_string(kMaxSymbols) + " distinct element names!");
-        return false;
-    }
-    OutFile par;
-    if (!par.Open(ParTemp(), "wb")) {
-        Fail("Cannot create file \"" + parPath + "\"");
-        return false;
-    }
-    std::string text = names + "\r\n" + values + "\r\n";
-    par.Put(text.data(), text.size());
-    if (!par.Close()) {
-        Fail("Cannot write file \"" + parPath + "\"");
-        return false;
     }
     return true;
 }

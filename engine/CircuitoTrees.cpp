@@ -1,18 +1,13 @@
 // The common spanning trees of the voltage and current graphs, one term each.
-#include <cstdio>
 
 #include "engine/Circuito.h"
 #include "engine/Graphs.h"
 #include "engine/MStack.h"
-#include "formats/ParFile.h"
 #include "formats/Term.h"
 
 namespace {
 
-constexpr int kPollEvery = 1024;
 const char kInvalidCircuit[] = "Invalid Circuit!\r\nCheck the circuit schematic!";
-const char kBigOutput[] =
-    "The output files for this circuit\r\ncould requires tens of MegaBytes!\r\nDo you want to proceed?";
 
 // A component left without candidates can never join the others: a level that
 // leaves one holds no tree, and skipping it changes nothing that is written.
@@ -243,60 +238,3 @@ bool Circuito::EmitTerm(TERM& term, const MStack& stack, int controlledCount)
 // Both forests keep their determinants as they grow, with the columns in the
 // order joined: the same order in both, so their product is the tree's sign.
 std::int32_t Circuito::TreeSign() { return currentGraph_->Det() * voltageGraph_->Det(); }
-
-void Circuito::AskBigOutput()
-{
-    asked_ = true;
-    if (!host_.AskYesNo(kBigOutput))
-        abort = true;
-}
-
-void Circuito::Poll()
-{
-    if (--pollCountdown_ > 0)
-        return;
-    pollCountdown_ = kPollEvery;
-    host_.ProcessMessages();
-    if (out_.Failed())
-        Fail("Cannot write file \"" + fdtPath + "\"");
-}
-
-void Circuito::Fail(const std::string& text)
-{
-    ok_ = false;
-    Discard();
-    host_.ShowMessage(text);
-}
-
-void Circuito::Discard()
-{
-    out_.Close();
-    std::remove(FdtTemp().c_str());
-    std::remove(ParTemp().c_str());
-}
-
-bool Circuito::FinishFiles()
-{
-    if (!out_.Close()) {
-        Fail("Cannot write file \"" + fdtPath + "\"");
-        return false;
-    }
-    OutFile par;
-    if (!par.Open(ParTemp(), "ab")) {
-        Fail("Cannot open file \"" + parPath + "\" to append the term counts");
-        return false;
-    }
-    std::string counts = ParCountLine(numeratorHighestPower, numeratorTermCount)
-        + ParCountLine(denominatorHighestPower, denominatorTermCount);
-    par.Put(counts.data(), counts.size());
-    if (!par.Close()) {
-        Fail("Cannot write file \"" + parPath + "\"");
-        return false;
-    }
-    if (std::rename(ParTemp().c_str(), parPath.c_str()) != 0
-        || std::rename(FdtTemp().c_str(), fdtPath.c_str()) != 0) {
-        Fail("Cannot replace the result files beside \"" + circuitPath + "\"");
-        return false;
-    }
-    return true;
-}
