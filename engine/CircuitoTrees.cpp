@@ -1,5 +1,4 @@
 // The common spanning trees of the voltage and current graphs, one term each.
-
 #include "engine/Circuito.h"
 #include "engine/Graphs.h"
 #include "engine/MStack.h"
