@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "engine/Circuito.h"
 #include "engine/EngineHost.h"
 #include "formats/ParFile.h"
@@ -73,6 +75,19 @@ struct EngineRun {
     bool aborted = false;
 };
 EngineRun RunEngine(const std::string& circuitPath, RecordingHost& host, bool fromCommandLine = false);
+
+// A circuit text with the name its test case carries.
+struct NamedCircuit {
+    const char* name;
+    const char* circuit;
+};
+
+// The name of a parameterised case whose parameter has a name field.
+template <class T>
+std::string ParamName(const ::testing::TestParamInfo<T>& info)
+{
+    return info.param.name;
+}
 
 // Bytes of a file, "" when missing.
 std::string FileBytes(const std::string& path);

@@ -121,9 +121,7 @@ TEST_P(ApproxLimitTest, TermCounts)
     }
 }
 
-std::string LimitName(const ::testing::TestParamInfo<LimitCase>& param) { return param.param.name; }
-
-INSTANTIATE_TEST_SUITE_P(Tolerance, ApproxLimitTest, ::testing::ValuesIn(kLimits), LimitName);
+INSTANTIATE_TEST_SUITE_P(Tolerance, ApproxLimitTest, ::testing::ValuesIn(kLimits), ParamName<LimitCase>);
 
 // Every numerator term holds s squared, so the numerator is 0 at s = 0.
 TEST(ApproxTest, ExactZeroFallsBackToEveryTerm)

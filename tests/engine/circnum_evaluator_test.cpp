@@ -8,10 +8,7 @@
 
 namespace {
 
-struct Case {
-    const char* name;
-    const char* circuit;
-};
+using Case = NamedCircuit;
 
 const Case kCases[] = {
     {"RcGrounded", "t\nV1 1 0 1 1\nR1 1 2 1000 0\nC1 2 0 1e-6 0\n.OUT 2"},
@@ -65,9 +62,7 @@ TEST_P(EvaluatorTest, MagnitudesEqualTheExactTermSums)
     EXPECT_TRUE(host.messages.empty());
 }
 
-std::string CaseName(const ::testing::TestParamInfo<Case>& param) { return param.param.name; }
-
-INSTANTIATE_TEST_SUITE_P(EveryKindAndSource, EvaluatorTest, ::testing::ValuesIn(kCases), CaseName);
+INSTANTIATE_TEST_SUITE_P(EveryKindAndSource, EvaluatorTest, ::testing::ValuesIn(kCases), ParamName<Case>);
 
 }  // namespace
 
@@ -97,8 +92,6 @@ TEST_P(EvaluatorInputTest, ReportsTheLine)
     EXPECT_EQ(host.messages, std::vector<std::string>{GetParam().message});
 }
 
-std::string BadName(const ::testing::TestParamInfo<BadCase>& param) { return param.param.name; }
-
-INSTANTIATE_TEST_SUITE_P(Bad, EvaluatorInputTest, ::testing::ValuesIn(kBad), BadName);
+INSTANTIATE_TEST_SUITE_P(Bad, EvaluatorInputTest, ::testing::ValuesIn(kBad), ParamName<BadCase>);
 
 }  // namespace

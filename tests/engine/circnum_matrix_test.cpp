@@ -145,9 +145,7 @@ TEST_P(PivotTest, FirstRowOfTheLargestWeight)
     EXPECT_LE(std::abs(det - Laplace(a)), 1e-12 * std::abs(Laplace(a)));
 }
 
-std::string PivotName(const ::testing::TestParamInfo<PivotCase>& param) { return param.param.name; }
-
-INSTANTIATE_TEST_SUITE_P(Rule, PivotTest, ::testing::ValuesIn(kPivots), PivotName);
+INSTANTIATE_TEST_SUITE_P(Rule, PivotTest, ::testing::ValuesIn(kPivots), ParamName<PivotCase>);
 
 struct SingularCase {
     const char* name;
@@ -170,9 +168,7 @@ TEST_P(SingularTest, ReportsAndGivesZero)
     EXPECT_EQ(host.messages, std::vector<std::string>{"Singular matrix!"});
 }
 
-std::string SingularName(const ::testing::TestParamInfo<SingularCase>& param) { return param.param.name; }
-
-INSTANTIATE_TEST_SUITE_P(Columns, SingularTest, ::testing::ValuesIn(kSingular), SingularName);
+INSTANTIATE_TEST_SUITE_P(Columns, SingularTest, ::testing::ValuesIn(kSingular), ParamName<SingularCase>);
 
 TEST(MatrixTest, ColumnOfCapacitorsIsZeroAtFrequencyZero)
 {

@@ -7,10 +7,7 @@
 
 namespace {
 
-struct Case {
-    const char* name;
-    const char* circuit;
-};
+using Case = NamedCircuit;
 
 const Case kCases[] = {
     {"RcLowPass", "title\nV1 1 0 1 1\nR1 1 2 1000 0\nC1 2 0 1e-6 0\n.OUT 2\n.END"},
@@ -51,9 +48,7 @@ TEST_P(NetworkFunctionTest, MatchesNodalSolution)
     }
 }
 
-std::string CaseName(const ::testing::TestParamInfo<Case>& param) { return param.param.name; }
-
-INSTANTIATE_TEST_SUITE_P(EveryKind, NetworkFunctionTest, ::testing::ValuesIn(kCases), CaseName);
+INSTANTIATE_TEST_SUITE_P(EveryKind, NetworkFunctionTest, ::testing::ValuesIn(kCases), ParamName<Case>);
 
 TEST(NodalSolverTest, RcLowPassClosedForm)
 {

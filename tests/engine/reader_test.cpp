@@ -165,9 +165,7 @@ TEST_P(RejectedTest, ReportsAndWritesNothing)
         EXPECT_FALSE(std::filesystem::exists(p.folder.File(name))) << name;
 }
 
-std::string RejectedName(const ::testing::TestParamInfo<Rejected>& param) { return param.param.name; }
-
-INSTANTIATE_TEST_SUITE_P(Lines, RejectedTest, ::testing::ValuesIn(kRejected), RejectedName);
+INSTANTIATE_TEST_SUITE_P(Lines, RejectedTest, ::testing::ValuesIn(kRejected), ParamName<Rejected>);
 
 TEST(ReaderTest, MoreThan256NamesRejected)
 {

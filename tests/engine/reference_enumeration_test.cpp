@@ -147,10 +147,7 @@ private:
     std::vector<std::vector<int>> v_, i_;
 };
 
-struct Case {
-    const char* name;
-    const char* circuit;
-};
+using Case = NamedCircuit;
 
 const Case kCases[] = {
     {"Ladder", "t\nV1 1 0 1 1\nR1 1 2 1 0\nC1 2 0 1 0\nR2 2 3 1 0\nC2 3 0 1 0\nR3 3 4 1 0\nC3 4 0 1 0\n"
@@ -189,8 +186,6 @@ TEST_P(ReferenceEnumerationTest, SameBytes)
     EXPECT_EQ(FileBytes(folder.File("c.fdt")), expected);
 }
 
-std::string CaseName(const ::testing::TestParamInfo<Case>& param) { return param.param.name; }
-
-INSTANTIATE_TEST_SUITE_P(Circuits, ReferenceEnumerationTest, ::testing::ValuesIn(kCases), CaseName);
+INSTANTIATE_TEST_SUITE_P(Circuits, ReferenceEnumerationTest, ::testing::ValuesIn(kCases), ParamName<Case>);
 
 }  // namespace
