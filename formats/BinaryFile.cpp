@@ -79,7 +79,6 @@ void InFile::Close()
         std::fclose(file_);
     file_ = nullptr;
     pos_ = end_ = 0;
-    consumed_ = 0;
     size_ = 0;
     shortRead_ = false;
 }
@@ -89,7 +88,6 @@ bool InFile::Refill(void* data, std::size_t n)
     auto* out = static_cast<std::uint8_t*>(data);
     while (n > 0) {
         if (pos_ == end_) {
-            consumed_ += end_;
             pos_ = end_ = 0;
             if (!file_) {
                 shortRead_ = true;
@@ -114,7 +112,6 @@ bool InFile::AtEnd()
 {
     if (pos_ < end_)
         return false;
-    consumed_ += end_;
     pos_ = end_ = 0;
     if (file_)
         end_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
@@ -126,7 +123,6 @@ const std::uint8_t* InFile::Peek(std::size_t n, std::size_t& available)
     n = std::min(n, buffer_.size());
     if (end_ - pos_ < n) {
         std::memmove(buffer_.data(), buffer_.data() + pos_, end_ - pos_);
-        consumed_ += pos_;
         end_ -= pos_;
         pos_ = 0;
         while (file_ && end_ < n) {

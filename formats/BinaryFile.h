@@ -29,12 +29,6 @@ public:
             Spill(data, n);
         }
     }
-    void PutByte(std::uint8_t b)
-    {
-        if (used_ == buffer_.size())
-            Flush();
-        buffer_[used_++] = b;
-    }
 
     // Writes out the buffer; false once any write has failed.
     bool Flush();
@@ -83,8 +77,6 @@ public:
     void Skip(std::size_t n) { pos_ += std::min(n, end_ - pos_); }
     // True when nothing is left to read.
     bool AtEnd();
-    // Bytes consumed so far.
-    std::uint64_t Position() const { return consumed_ + pos_; }
     std::uint64_t Size() const { return size_; }
 
 private:
@@ -94,7 +86,6 @@ private:
     std::vector<std::uint8_t> buffer_;
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
-    std::uint64_t consumed_ = 0;
     std::uint64_t size_ = 0;
     bool shortRead_ = false;
 };
