@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <memory>
@@ -169,7 +170,11 @@ TEST(SchematicFile, RoundTripOfEveryKind)
     std::string bytes = folder.Read("all.sch");
     EXPECT_EQ(bytes.substr(0, 20), "R#10#30#1#R10#0.0769");
     EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
-    EXPECT_FALSE(std::filesystem::exists(folder.File("all.sch.tmp~")));
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Folder()))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"all.sch", "amp.sbc"})) << "no temporary file stays";
 }
 
 TEST(SchematicFile, EmptyLinesAndLineEndsDoNotMatter)
@@ -300,20 +305,22 @@ TEST(SchematicFile, MissingFileIsReported)
 TEST(SchematicFile, FailedWriteKeepsTheOldFile)
 {
     TempFolder folder;
-    folder.Write("a.sch", "R#1#1#0#R1#1#0\r\n");
-    std::filesystem::create_directory(folder.File("a.sch.tmp~"));
+    // A name so long that no temporary file can be made beside it.
+    const std::string name = std::string(250, 'a') + ".sch";
+    folder.Write(name, "R#1#1#0#R1#1#0\r\n");
+    ASSERT_EQ(folder.Read(name), "R#1#1#0#R1#1#0\r\n");
     Schematic s;
-    s.FileName = folder.File("a.sch");
+    s.FileName = folder.File(name);
     s.Parts.push_back(Part('C', 5, 5, 0, "C1"));
     s.Modified = true;
     std::string error;
     EXPECT_FALSE(SaveSchema(s, error));
-    EXPECT_NE(error.find("a.sch"), std::string::npos);
+    EXPECT_NE(error.find(name), std::string::npos);
     EXPECT_TRUE(s.Modified);
-    EXPECT_EQ(folder.Read("a.sch"), "R#1#1#0#R1#1#0\r\n");
+    EXPECT_EQ(folder.Read(name), "R#1#1#0#R1#1#0\r\n");
 
     EXPECT_FALSE(SaveSchemaAs(s, folder.File("nofolder/b.sch"), error));
-    EXPECT_EQ(s.FileName, folder.File("a.sch"));
+    EXPECT_EQ(s.FileName, folder.File(name));
 }
 
 TEST(SubcktSymbol, SizesAndPins)

@@ -4,6 +4,8 @@
 #include <clocale>
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 #include "formats/NumberText.h"
@@ -141,6 +143,43 @@ TEST(TextFileTest, LineEndsAndSafeWrite)
     EXPECT_FALSE(WriteTextLines(TempPath("no-such-folder") + "/f.txt", {"x"}));
     std::filesystem::remove(path);
     EXPECT_FALSE(ReadTextLines(path, lines));
+}
+
+std::string FileBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), {});
+}
+
+TEST(TextFileTest, WritersOfOneFileAtOnceEachWriteItWhole)
+{
+    std::string path = TempPath("shared");
+    const std::string a(1 << 16, 'a'), b(1 << 16, 'b');
+    bool failed[2] = {};
+    auto writer = [&](int k, const std::string& bytes) {
+        for (int i = 0; i < 100; ++i)
+            failed[k] = !WriteFileAtomic(path, bytes) || failed[k];
+    };
+    std::thread first(writer, 0, std::cref(a)), second(writer, 1, std::cref(b));
+    first.join();
+    second.join();
+    EXPECT_FALSE(failed[0] || failed[1]);
+    std::string bytes = FileBytes(path);
+    EXPECT_TRUE(bytes == a || bytes == b);
+    std::filesystem::remove(path);
+}
+
+TEST(TextFileTest, RewriteKeepsTheFileMode)
+{
+    std::string path = TempPath("mode");
+    std::ofstream(path) << "old";
+    ASSERT_EQ(chmod(path.c_str(), 0640), 0);
+    ASSERT_TRUE(WriteFileAtomic(path, "new"));
+    struct stat st {};
+    ASSERT_EQ(stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(FileBytes(path), "new");
+    std::filesystem::remove(path);
 }
 
 TEST(ParFileTest, ReadsEveryLine)

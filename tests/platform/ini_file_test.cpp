@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -33,7 +34,11 @@ TEST(IniFile, WritesOneKeyAndKeepsEveryOtherLine)
     EXPECT_EQ(ini.ReadInteger("SYSTEM", "Main", 0), 77);
     ASSERT_TRUE(ini.WriteInteger("SYSTEM", "MAIN", -5));
     EXPECT_EQ(ini.ReadInteger("SYSTEM", "Main", 0), -5);
-    EXPECT_FALSE(std::filesystem::exists(path + ".tmp~"));
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"tervox.ini", "tervox.ini.lock"})) << "no temporary file stays";
 }
 
 TEST(IniFile, ReadsEveryCallAfresh)
