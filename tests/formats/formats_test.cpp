@@ -13,6 +13,7 @@
 #include "formats/Paths.h"
 #include "formats/Term.h"
 #include "formats/TextFile.h"
+#include "formats/Tokens.h"
 
 namespace {
 
@@ -68,6 +69,15 @@ TEST(PathsTest, FrameworkForms)
     EXPECT_EQ(ExtractFilePath("a/b/x.crc"), "a/b/");
     EXPECT_EQ(ExtractFilePath("x.crc"), "");
     EXPECT_EQ(ExtractFileExt("a.b/x"), "");
+}
+
+TEST(TokensTest, RunsOfBlanksSeparate)
+{
+    using V = std::vector<std::string>;
+    EXPECT_EQ(SplitBlanks(""), V{});
+    EXPECT_EQ(SplitBlanks("   "), V{});
+    EXPECT_EQ(SplitBlanks("a"), V{"a"});
+    EXPECT_EQ(SplitBlanks("  1e-06  R1\tx 5 "), (V{"1e-06", "R1\tx", "5"}));
 }
 
 TEST(TermTest, RecordLayoutAndEndRecords)

@@ -194,12 +194,12 @@ TEST_F(VimloWindows, EditorWithoutAFileRunsNothing)
     form3.Run1Click();
     form3.Save1Click();
     ASSERT_EQ(dialogs.shown.size(), 2u);
-    EXPECT_EQ(dialogs.shown[0].text, "Cannot create file ");
+    EXPECT_EQ(dialogs.shown[0].text, "Cannot create file \"\"");
     EXPECT_TRUE(Log().empty());
 
     dialogs.files = {folder / "missing.crc"};
     vimlo.Edit1Click();
-    EXPECT_EQ(dialogs.shown.back().text, "Cannot open file " + folder / "missing.crc");
+    EXPECT_EQ(dialogs.shown.back().text, "Cannot open file \"" + folder / "missing.crc" + "\"");
     EXPECT_FALSE(form3.isVisible());
     EXPECT_EQ(form3.CurrentFile(), "");
 }
