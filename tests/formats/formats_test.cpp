@@ -6,7 +6,6 @@
 #include <fstream>
 #include <sys/stat.h>
 #include <thread>
-#include <unistd.h>
 
 #include "formats/NumberText.h"
 #include "formats/ParFile.h"
@@ -14,13 +13,10 @@
 #include "formats/Term.h"
 #include "formats/TextFile.h"
 #include "formats/Tokens.h"
+#include "tests/platform/TempFolder.h"
 
 namespace {
 
-std::string TempPath(const std::string& name)
-{
-    return (std::filesystem::temp_directory_path() / (name + std::to_string(getpid()))).string();
-}
 
 TEST(NumberTextTest, GcvtForms)
 {
@@ -82,7 +78,8 @@ TEST(TokensTest, RunsOfBlanksSeparate)
 
 TEST(TermTest, RecordLayoutAndEndRecords)
 {
-    std::string path = TempPath("term");
+    TempFolder folder;
+    std::string path = folder / "term";
     {
         OutFile out(16);  // small buffer: records cross it
         ASSERT_TRUE(out.Open(path, "wb"));
@@ -125,45 +122,38 @@ TEST(TermTest, RecordLayoutAndEndRecords)
     EXPECT_FALSE(file.ShortRead());
     EXPECT_FALSE(t.Read(file));
     EXPECT_TRUE(file.ShortRead());
-    std::filesystem::remove(path);
 }
 
 TEST(TermTest, TruncatedRecordIsAShortRead)
 {
-    std::string path = TempPath("short");
+    TempFolder folder;
+    std::string path = folder / "short";
     std::ofstream(path, std::ios::binary) << std::string("\x03\0\0\0\0\0\0\xf0\x3f\x01\x05", 11);
     InFile file;
     ASSERT_TRUE(file.Open(path));
     TERM t;
     EXPECT_FALSE(t.Read(file));
     EXPECT_TRUE(file.ShortRead());
-    std::filesystem::remove(path);
 }
 
 TEST(TextFileTest, LineEndsAndSafeWrite)
 {
-    std::string path = TempPath("lines");
+    TempFolder folder;
+    std::string path = folder / "lines";
     std::ofstream(path, std::ios::binary) << "a\r\nb\nc\rd";
     std::vector<std::string> lines;
     ASSERT_TRUE(ReadTextLines(path, lines));
     EXPECT_EQ(lines, (std::vector<std::string>{"a", "b", "c", "d"}));
     ASSERT_TRUE(WriteTextLines(path, {"x", "\xe7y"}));
-    std::ifstream in(path, std::ios::binary);
-    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(in)), {}), "x\r\n\xe7y\r\n");
-    EXPECT_FALSE(WriteTextLines(TempPath("no-such-folder") + "/f.txt", {"x"}));
-    std::filesystem::remove(path);
-    EXPECT_FALSE(ReadTextLines(path, lines));
-}
-
-std::string FileBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_EQ(ReadBytes(path), "x\r\n\xe7y\r\n");
+    EXPECT_FALSE(WriteTextLines(folder / "no-such-folder/f.txt", {"x"}));
+    EXPECT_FALSE(ReadTextLines(folder / "missing", lines));
 }
 
 TEST(TextFileTest, WritersOfOneFileAtOnceEachWriteItWhole)
 {
-    std::string path = TempPath("shared");
+    TempFolder folder;
+    std::string path = folder / "shared";
     const std::string a(1 << 16, 'a'), b(1 << 16, 'b');
     bool failed[2] = {};
     auto writer = [&](int k, const std::string& bytes) {
@@ -174,27 +164,27 @@ TEST(TextFileTest, WritersOfOneFileAtOnceEachWriteItWhole)
     first.join();
     second.join();
     EXPECT_FALSE(failed[0] || failed[1]);
-    std::string bytes = FileBytes(path);
+    std::string bytes = ReadBytes(path);
     EXPECT_TRUE(bytes == a || bytes == b);
-    std::filesystem::remove(path);
 }
 
 TEST(TextFileTest, RewriteKeepsTheFileMode)
 {
-    std::string path = TempPath("mode");
+    TempFolder folder;
+    std::string path = folder / "mode";
     std::ofstream(path) << "old";
     ASSERT_EQ(chmod(path.c_str(), 0640), 0);
     ASSERT_TRUE(WriteFileAtomic(path, "new"));
     struct stat st {};
     ASSERT_EQ(stat(path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
-    EXPECT_EQ(FileBytes(path), "new");
-    std::filesystem::remove(path);
+    EXPECT_EQ(ReadBytes(path), "new");
 }
 
 TEST(ParFileTest, ReadsEveryLine)
 {
-    std::string path = TempPath("par");
+    TempFolder folder;
+    std::string path = folder / "par";
     std::string longNames, values;
     for (int k = 0; k < 300; ++k) {
         longNames += "Rlongname" + std::to_string(k) + " ";
@@ -213,12 +203,12 @@ TEST(ParFileTest, ReadsEveryLine)
     EXPECT_EQ(par.endHz, 1e6);
     EXPECT_EQ(par.sweepIndex, 4);
     EXPECT_EQ(par.CurveCount(), 3);
-    std::filesystem::remove(path);
 }
 
 TEST(ParFileTest, SaveAndReadBack)
 {
-    std::string path = TempPath("save");
+    TempFolder folder;
+    std::string path = folder / "save";
     ParFile par;
     par.names = {"R1", "$", "C1"};
     par.values = {1000, -1, 1e-12};
@@ -243,7 +233,6 @@ TEST(ParFileTest, SaveAndReadBack)
     ASSERT_TRUE(ReadParFile(path, back, error));
     EXPECT_EQ(back.CurveCount(), 6);
     EXPECT_EQ(back.values, par.values);
-    std::filesystem::remove(path);
 }
 
 TEST(ParFileTest, DamagedFilesRefused)
@@ -257,7 +246,8 @@ TEST(ParFileTest, DamagedFilesRefused)
         "R1 \r\n1 \r\n0 1\r\n0 1\r\n1 2 3\r\n0\r\n1 2 3 4 5 6 7 \r\n",  // seven values
         "R1 \r\n",
     };
-    std::string path = TempPath("bad");
+    TempFolder folder;
+    std::string path = folder / "bad";
     for (const char* text : cases) {
         std::ofstream(path, std::ios::binary) << text;
         ParFile par;
@@ -265,22 +255,21 @@ TEST(ParFileTest, DamagedFilesRefused)
         EXPECT_FALSE(ReadParFile(path, par, error)) << text;
         EXPECT_NE(error.find(path), std::string::npos);
     }
-    std::filesystem::remove(path);
     ParFile par;
     std::string error;
-    EXPECT_FALSE(ReadParFile(path, par, error));
-    EXPECT_EQ(error, "The file " + path + " cannot be read!");
+    EXPECT_FALSE(ReadParFile(folder / "missing", par, error));
+    EXPECT_EQ(error, "The file " + folder / "missing" + " cannot be read!");
 }
 
 TEST(ParFileTest, TwoLinesMeanNoCounts)
 {
-    std::string path = TempPath("two");
+    TempFolder folder;
+    std::string path = folder / "two";
     std::ofstream(path, std::ios::binary) << "R1 \r\n1 \r\n";
     ParFile par;
     std::string error;
     ASSERT_TRUE(ReadParFile(path, par, error));
     EXPECT_FALSE(par.hasCounts);
-    std::filesystem::remove(path);
 }
 
 }  // namespace

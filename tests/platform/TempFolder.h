@@ -26,6 +26,8 @@ public:
     // The path of a name inside the folder.
     std::string operator/(const std::string& name) const { return (path_ / name).string(); }
     const std::filesystem::path& Path() const { return path_; }
+    // The folder with a trailing '/'.
+    std::string Folder() const { return (path_ / "").string(); }
 
 private:
     std::filesystem::path path_;
