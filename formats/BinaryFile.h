@@ -18,7 +18,6 @@ public:
 
     // mode is "wb" or "ab"; false when the file cannot be opened.
     bool Open(const std::string& path, const char* mode);
-    bool IsOpen() const { return file_ != nullptr; }
 
     void Put(const void* data, std::size_t n)
     {
@@ -35,7 +34,6 @@ public:
     // Flushes and closes; false when anything written was lost.
     bool Close();
     bool Failed() const { return failed_; }
-    std::uint64_t Bytes() const { return written_ + used_; }
 
 private:
     void Spill(const void* data, std::size_t n);
@@ -43,7 +41,6 @@ private:
     std::FILE* file_ = nullptr;
     std::vector<std::uint8_t> buffer_;
     std::size_t used_ = 0;
-    std::uint64_t written_ = 0;
     bool failed_ = false;
 };
 
@@ -55,7 +52,6 @@ public:
     InFile& operator=(const InFile&) = delete;
 
     bool Open(const std::string& path);
-    bool IsOpen() const { return file_ != nullptr; }
     void Close();
 
     // Reads exactly n bytes; false at end of file, which ShortRead then tells.
@@ -77,7 +73,6 @@ public:
     void Skip(std::size_t n) { pos_ += std::min(n, end_ - pos_); }
     // True when nothing is left to read.
     bool AtEnd();
-    std::uint64_t Size() const { return size_; }
 
 private:
     bool Refill(void* data, std::size_t n);
@@ -86,6 +81,5 @@ private:
     std::vector<std::uint8_t> buffer_;
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
-    std::uint64_t size_ = 0;
     bool shortRead_ = false;
 };
