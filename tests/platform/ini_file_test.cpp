@@ -146,7 +146,7 @@ TEST(IniFile, WriterKilledMidWayLeavesTheFileWhole)
     ASSERT_GE(pid, 0);
     if (pid == 0) {
         FileLock lock(path + ".lock");
-        WriteBytes(path + ".tmp~", "[SYS");
+        WriteBytes(path + ".tmp" + std::to_string(getpid()) + "-0~", "[SYS");
         char byte = lock.Locked() ? 'y' : 'n';
         (void)!write(ready[1], &byte, 1);
         pause();
