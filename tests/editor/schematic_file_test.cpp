@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <memory>
@@ -170,11 +169,7 @@ TEST(SchematicFile, RoundTripOfEveryKind)
     std::string bytes = ReadBytes(folder / "all.sch");
     EXPECT_EQ(bytes.substr(0, 20), "R#10#30#1#R10#0.0769");
     EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.Folder()))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"all.sch", "amp.sbc"})) << "no temporary file stays";
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"all.sch", "amp.sbc"})) << "no temporary file stays";
 }
 
 TEST(SchematicFile, EmptyLinesAndLineEndsDoNotMatter)

@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -34,11 +33,8 @@ TEST(IniFile, WritesOneKeyAndKeepsEveryOtherLine)
     EXPECT_EQ(ini.ReadInteger("SYSTEM", "Main", 0), 77);
     ASSERT_TRUE(ini.WriteInteger("SYSTEM", "MAIN", -5));
     EXPECT_EQ(ini.ReadInteger("SYSTEM", "Main", 0), -5);
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"tervox.ini", "tervox.ini.lock"})) << "no temporary file stays";
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"tervox.ini", "tervox.ini.lock"}))
+        << "no temporary file stays";
 }
 
 TEST(IniFile, ReadsEveryCallAfresh)

@@ -171,7 +171,7 @@ TEST_F(VimloWindows, EditorLoadsSavesAsAndRuns)
     std::string copy = folder / "copy.crc";
     dialogs.files = {copy};
     form3.SaveAs1Click();
-    EXPECT_EQ(dialogs.requests.back().initialDir, folder.Path().string() + "/");
+    EXPECT_EQ(dialogs.requests.back().initialDir, folder.Folder());
     EXPECT_EQ(dialogs.requests.back().defaultExt, "crc");
     EXPECT_EQ(ReadBytes(copy), "edited\r\nV1 1 0 1 1\r\nR1 1 2 1000 0\r\nR2 2 0 1000 0\r\n.OUT 2\r\n");
     EXPECT_EQ(ReadBytes(path), kLowPass);
