@@ -1,25 +1,11 @@
 #include "editor/SubcktSymbol.h"
 
+#include "formats/Tokens.h"
+
 #include <cstdio>
 #include <vector>
 
 namespace {
-
-std::vector<std::string> Tokens(const std::string& line)
-{
-    std::vector<std::string> tokens;
-    std::string token;
-    for (char ch : line + " ") {
-        if (ch == ' ' || ch == '\r' || ch == '\n') {
-            if (!token.empty())
-                tokens.push_back(token);
-            token.clear();
-        } else {
-            token += ch;
-        }
-    }
-    return tokens;
-}
 
 // A size of 1..12 grid units, in pixels.
 bool ReadSize(const std::string& token, std::int8_t& pixels)
@@ -54,7 +40,7 @@ bool ReadPin(const std::string& token, SubcktPin& pin)
 
 bool ParseSymbolLine(const std::string& line, SubcktSymbol& symbol)
 {
-    std::vector<std::string> tokens = Tokens(line);
+    std::vector<std::string> tokens = SplitBlanks(line);
     if (tokens.size() < 2 || !ReadSize(tokens[0], symbol.Width) || !ReadSize(tokens[1], symbol.Height))
         return false;
     symbol.PinCount = 0;

@@ -11,7 +11,6 @@ bool OutFile::Open(const std::string& path, const char* mode)
     Close();
     failed_ = false;
     used_ = 0;
-    written_ = 0;
     file_ = std::fopen(path.c_str(), mode);
     if (file_)
         std::setvbuf(file_, nullptr, _IONBF, 0);
@@ -24,7 +23,6 @@ bool OutFile::Flush()
         return !failed_;
     if (!file_ || std::fwrite(buffer_.data(), 1, used_, file_) != used_)
         failed_ = true;
-    written_ += used_;
     used_ = 0;
     return !failed_;
 }
@@ -65,11 +63,6 @@ bool InFile::Open(const std::string& path)
     if (!file_)
         return false;
     std::setvbuf(file_, nullptr, _IONBF, 0);
-    if (std::fseek(file_, 0, SEEK_END) == 0) {
-        long size = std::ftell(file_);
-        size_ = size > 0 ? static_cast<std::uint64_t>(size) : 0;
-    }
-    std::fseek(file_, 0, SEEK_SET);
     return true;
 }
 
@@ -79,8 +72,6 @@ void InFile::Close()
         std::fclose(file_);
     file_ = nullptr;
     pos_ = end_ = 0;
-    consumed_ = 0;
-    size_ = 0;
     shortRead_ = false;
 }
 
@@ -89,7 +80,6 @@ bool InFile::Refill(void* data, std::size_t n)
     auto* out = static_cast<std::uint8_t*>(data);
     while (n > 0) {
         if (pos_ == end_) {
-            consumed_ += end_;
             pos_ = end_ = 0;
             if (!file_) {
                 shortRead_ = true;
@@ -114,7 +104,6 @@ bool InFile::AtEnd()
 {
     if (pos_ < end_)
         return false;
-    consumed_ += end_;
     pos_ = end_ = 0;
     if (file_)
         end_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
@@ -126,7 +115,6 @@ const std::uint8_t* InFile::Peek(std::size_t n, std::size_t& available)
     n = std::min(n, buffer_.size());
     if (end_ - pos_ < n) {
         std::memmove(buffer_.data(), buffer_.data() + pos_, end_ - pos_);
-        consumed_ += pos_;
         end_ -= pos_;
         pos_ = 0;
         while (file_ && end_ < n) {

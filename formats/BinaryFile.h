@@ -18,7 +18,6 @@ public:
 
     // mode is "wb" or "ab"; false when the file cannot be opened.
     bool Open(const std::string& path, const char* mode);
-    bool IsOpen() const { return file_ != nullptr; }
 
     void Put(const void* data, std::size_t n)
     {
@@ -29,19 +28,12 @@ public:
             Spill(data, n);
         }
     }
-    void PutByte(std::uint8_t b)
-    {
-        if (used_ == buffer_.size())
-            Flush();
-        buffer_[used_++] = b;
-    }
 
     // Writes out the buffer; false once any write has failed.
     bool Flush();
     // Flushes and closes; false when anything written was lost.
     bool Close();
     bool Failed() const { return failed_; }
-    std::uint64_t Bytes() const { return written_ + used_; }
 
 private:
     void Spill(const void* data, std::size_t n);
@@ -49,7 +41,6 @@ private:
     std::FILE* file_ = nullptr;
     std::vector<std::uint8_t> buffer_;
     std::size_t used_ = 0;
-    std::uint64_t written_ = 0;
     bool failed_ = false;
 };
 
@@ -61,7 +52,6 @@ public:
     InFile& operator=(const InFile&) = delete;
 
     bool Open(const std::string& path);
-    bool IsOpen() const { return file_ != nullptr; }
     void Close();
 
     // Reads exactly n bytes; false at end of file, which ShortRead then tells.
@@ -83,9 +73,6 @@ public:
     void Skip(std::size_t n) { pos_ += std::min(n, end_ - pos_); }
     // True when nothing is left to read.
     bool AtEnd();
-    // Bytes consumed so far.
-    std::uint64_t Position() const { return consumed_ + pos_; }
-    std::uint64_t Size() const { return size_; }
 
 private:
     bool Refill(void* data, std::size_t n);
@@ -94,7 +81,5 @@ private:
     std::vector<std::uint8_t> buffer_;
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
-    std::uint64_t consumed_ = 0;
-    std::uint64_t size_ = 0;
     bool shortRead_ = false;
 };

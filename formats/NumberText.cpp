@@ -55,7 +55,7 @@ std::string FloatToStr(double value)
     std::string digits;
     int exponent = 0;
     Decompose(std::fabs(value), digits, exponent);
-    if (exponent < -5 || exponent >= 15) {
+    if (exponent < -4 || exponent >= 15) {
         std::string text = sign + digits.substr(0, 1);
         if (digits.size() > 1)
             text += "." + digits.substr(1);

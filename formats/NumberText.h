@@ -6,7 +6,7 @@
 std::string GcvtText(double value, int digits);
 
 // The framework's FloatToStr: 15 significant digits, shortest form,
-// scientific below 1E-5 and from 1E15 on ("1E-12", "1E15", "-2.5E-7").
+// scientific below 0.0001 and from 1E15 on ("1E-5", "1E15", "-2.5E-7").
 std::string FloatToStr(double value);
 
 // strtod with '.' whatever the locale; end (if given) is set past the number.

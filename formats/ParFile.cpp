@@ -5,26 +5,9 @@
 
 #include "formats/NumberText.h"
 #include "formats/TextFile.h"
+#include "formats/Tokens.h"
 
 namespace {
-
-std::vector<std::string> SplitBlanks(const std::string& line)
-{
-    std::vector<std::string> tokens;
-    std::string token;
-    for (char ch : line) {
-        if (ch == ' ') {
-            if (!token.empty())
-                tokens.push_back(token);
-            token.clear();
-        } else {
-            token += ch;
-        }
-    }
-    if (!token.empty())
-        tokens.push_back(token);
-    return tokens;
-}
 
 // Line 1 ends at its first empty token, that is at a double blank.
 std::vector<std::string> SplitNames(const std::string& line)

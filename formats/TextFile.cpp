@@ -1,6 +1,10 @@
 #include "formats/TextFile.h"
 
+#include <atomic>
+#include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 bool ReadTextLines(const std::string& path, std::vector<std::string>& lines)
@@ -35,20 +39,54 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>& lines)
     return true;
 }
 
+namespace {
+
+// A new file beside path that no other writer shares, made with the mode the
+// user's umask gives; -1 when it cannot be made.
+int CreateTemporary(const std::string& path, std::string& temp)
+{
+    static std::atomic<unsigned> counter{0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temp = path + ".tmp" + std::to_string(getpid()) + "-" + std::to_string(counter++) + "~";
+        int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+bool WriteAll(int fd, const std::string& bytes)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace
+
 bool WriteFileAtomic(const std::string& path, const std::string& bytes)
 {
-    std::string temp = path + ".tmp~";
-    std::FILE* file = std::fopen(temp.c_str(), "wb");
-    if (!file)
+    std::string temp;
+    int fd = CreateTemporary(path, temp);
+    if (fd < 0)
         return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    ok = std::fflush(file) == 0 && ok;
-    ok = fsync(fileno(file)) == 0 && ok;
-    ok = std::fclose(file) == 0 && ok;
+    bool ok = WriteAll(fd, bytes);
+    struct stat old {};
+    if (ok && ::stat(path.c_str(), &old) == 0)  // the new file keeps the old one's mode
+        ok = ::fchmod(fd, old.st_mode & 07777) == 0;
+    ok = ok && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
     if (ok)
         ok = std::rename(temp.c_str(), path.c_str()) == 0;
     if (!ok)
-        std::remove(temp.c_str());
+        ::unlink(temp.c_str());
     return ok;
 }
 

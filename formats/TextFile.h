@@ -7,8 +7,9 @@
 // False when the file cannot be opened or read.
 bool ReadTextLines(const std::string& path, std::vector<std::string>& lines);
 
-// Writes a temporary file beside path and renames it over path, so a failed
-// write never loses the old file. False (old file untouched) on failure.
+// Writes a temporary file of its own beside path and renames it over path, so
+// a failed write never loses the old file and writers at the same moment never
+// mix their bytes; the old file's mode stays. False (old file untouched) on failure.
 bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines);
 
 // Writes bytes the same safe way.

@@ -31,6 +31,6 @@ double FDT::CompoValueForCurve(int i, int c) const
 Complex FDT::CompoPhasor(int i) const
 {
     const Compo& compo = components[i];
-    double angle = compo.phase * 3.141592653589793 * (1.0 / 180.0);
+    double angle = compo.phase * kPi * (1.0 / 180.0);
     return {compo.value * std::cos(angle), compo.value * std::sin(angle)};
 }

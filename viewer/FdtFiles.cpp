@@ -2,10 +2,6 @@
 #include "formats/Paths.h"
 #include "viewer/FDT.h"
 
-namespace {
-constexpr double kTwoPi = 6.283185307179586;
-}
-
 bool FDT::LoadParFile(const std::string& path, std::string& error)
 {
     Progress* window = progress;

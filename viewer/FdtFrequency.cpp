@@ -3,10 +3,6 @@
 #include "viewer/FDT.h"
 #include "viewer/Messages.h"
 
-namespace {
-constexpr double kPi = 3.141592653589793;
-}
-
 bool FDT::FrequencyChecks(bool withRoots, std::string& error)
 {
     if (withRoots) {

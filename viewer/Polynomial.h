@@ -4,6 +4,9 @@
 
 using Complex = std::complex<double>;
 
+inline constexpr double kPi = 3.141592653589793;
+inline constexpr double kTwoPi = 6.283185307179586;  // rad/s per Hz
+
 // z^k for k >= 0 by repeated squaring (std::pow goes through exp and log).
 Complex IntPow(Complex z, int k);
 

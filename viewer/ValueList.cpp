@@ -67,7 +67,7 @@ double ListValue(ListField field, Complex h)
     switch (field) {
     case ListField::Amplitude: return std::abs(h);
     case ListField::AmplitudeDb: return 20.0 * std::log10(std::abs(h));
-    case ListField::PhaseDeg: return std::arg(h) * 180.0 / 3.141592653589793;
+    case ListField::PhaseDeg: return std::arg(h) * 180.0 / kPi;
     case ListField::PhaseRad: return std::arg(h);
     case ListField::RealPart: return h.real();
     case ListField::ImagPart: return h.imag();

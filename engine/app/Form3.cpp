@@ -27,7 +27,7 @@ void TForm3::Load(const std::string& path)
 {
     std::vector<std::string> lines;
     if (!ReadTextLines(path, lines)) {
-        ShowException(("Cannot open file " + path).c_str());
+        ShowException(("Cannot open file \"" + path + "\"").c_str());
         return;
     }
     QStringList text;
@@ -74,7 +74,7 @@ bool TForm3::SaveTo(const std::string& path)
     for (const QString& line : text)
         lines.push_back(line.toLatin1().toStdString());
     if (path.empty() || !WriteTextLines(path, lines)) {
-        ShowException(("Cannot create file " + path).c_str());
+        ShowException(("Cannot create file \"" + path + "\"").c_str());
         return false;
     }
     return true;

@@ -154,31 +154,31 @@ TEST(SchematicFile, RoundTripOfEveryKind)
     Schematic saved = EveryKind(folder);
     saved.Modified = true;
     std::string error;
-    ASSERT_TRUE(SaveSchemaAs(saved, folder.File("all.sch"), error)) << error;
+    ASSERT_TRUE(SaveSchemaAs(saved, folder / "all.sch", error)) << error;
     EXPECT_FALSE(saved.Modified);
-    EXPECT_EQ(saved.FileName, folder.File("all.sch"));
+    EXPECT_EQ(saved.FileName, folder / "all.sch");
 
     Schematic loaded;
     RecordingCanvas canvas;
-    ASSERT_TRUE(LoadSchema(loaded, folder.File("all.sch"), &canvas, folder.Folder(), error)) << error;
+    ASSERT_TRUE(LoadSchema(loaded, folder / "all.sch", &canvas, folder.Folder(), error)) << error;
     ExpectSameParts(saved, loaded);
     EXPECT_EQ(loaded.Parts.back()->Canvas, &canvas);
     EXPECT_EQ(loaded.Parts[loaded.Parts.size() - 3]->StartFixed, 1);
     EXPECT_EQ(loaded.Parts[loaded.Parts.size() - 2]->Text, "gain # 2 $61 \xE7x\xE7");
 
-    std::string bytes = folder.Read("all.sch");
+    std::string bytes = ReadBytes(folder / "all.sch");
     EXPECT_EQ(bytes.substr(0, 20), "R#10#30#1#R10#0.0769");
     EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
-    EXPECT_FALSE(std::filesystem::exists(folder.File("all.sch.tmp~")));
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"all.sch", "amp.sbc"})) << "no temporary file stays";
 }
 
 TEST(SchematicFile, EmptyLinesAndLineEndsDoNotMatter)
 {
     TempFolder folder;
-    folder.Write("a.sch", "R#120#80#1#R1#4700#0\r\n\r\n\nC#10#10#0#C1#1E-12#1\rT#1#2#x##y\n\n");
+    WriteBytes(folder / "a.sch", "R#120#80#1#R1#4700#0\r\n\r\n\nC#10#10#0#C1#1E-12#1\rT#1#2#x##y\n\n");
     Schematic s;
     std::string error;
-    ASSERT_TRUE(LoadSchema(s, folder.File("a.sch"), nullptr, folder.Folder(), error));
+    ASSERT_TRUE(LoadSchema(s, folder / "a.sch", nullptr, folder.Folder(), error));
     ASSERT_EQ(s.Parts.size(), 3u);
     EXPECT_EQ(s.Parts[0]->Value, 4700);
     EXPECT_EQ(s.Parts[0]->Symbolic, 1);
@@ -239,7 +239,7 @@ TEST(SchematicFile, DamagedLinesLoadWithoutHarm)
 TEST(SchematicFile, DamagedFileDrawsAndNumbersWithoutHarm)
 {
     TempFolder folder;
-    folder.Write("bad.sch",
+    WriteBytes(folder / "bad.sch",
                  "R#-99999999999#5#1#R1\r\nW#-999999#500#999999#500#\r\nW#5#5\r\nQ#990#990#77777\r\n"
                  "x\x01#3\r\nn#995#-5#2#n1#\r\ni#1000000#1000000#6\r\nT#-50#-50#\xE7\xE7\xA3$\r\nM#\r\ng#\r\n"
                  "v#20#20#4#v1#1#0#1#2#3#4#5#6#7#8#9\r\nO#990#500#3\r\nE#0#990#5#E1#1#1\r\n");
@@ -247,7 +247,7 @@ TEST(SchematicFile, DamagedFileDrawsAndNumbersWithoutHarm)
     s.IsSubcircuit = true;
     ImageCanvas canvas(1000, 1000);
     std::string error;
-    ASSERT_TRUE(LoadSchema(s, folder.File("bad.sch"), &canvas, folder.Folder(), error)) << error;
+    ASSERT_TRUE(LoadSchema(s, folder / "bad.sch", &canvas, folder.Folder(), error)) << error;
     EXPECT_EQ(s.Parts.size(), 12u);
     for (auto& part : s.Parts)
         part->Draw(true, false);
@@ -262,10 +262,10 @@ TEST(SchematicFile, DamagedFileDrawsAndNumbersWithoutHarm)
 TEST(SchematicFile, MissingSubcircuitStopsTheLoad)
 {
     TempFolder folder;
-    folder.Write("a.sch", "R#120#80#1#R1#4700#0\r\nX#10#10#0#X1#nosuch\r\nC#1#1#0#C1#1#0\r\n");
+    WriteBytes(folder / "a.sch", "R#120#80#1#R1#4700#0\r\nX#10#10#0#X1#nosuch\r\nC#1#1#0#C1#1#0\r\n");
     Schematic s;
     std::string error;
-    EXPECT_FALSE(LoadSchema(s, folder.File("a.sch"), nullptr, folder.Folder(), error));
+    EXPECT_FALSE(LoadSchema(s, folder / "a.sch", nullptr, folder.Folder(), error));
     EXPECT_EQ(error, "Error: SubCircuit nosuch Undefined!");
     EXPECT_TRUE(s.Parts.empty());
 }
@@ -276,12 +276,12 @@ TEST(SchematicFile, BadSymbolLineStopsTheLoadLikeAMissingFile)
                              "13 4 L1\r\n", "0 4\r\n", "-6 4\r\n", "6 4 L1 R1 B2 T3 Q9\r\n"};
     for (const char* symbol : symbols) {
         TempFolder folder;
-        folder.Write("bad.sbc", symbol);
-        folder.Write("a.sch", "X#10#10#0#X1#bad\r\n");
+        WriteBytes(folder / "bad.sbc", symbol);
+        WriteBytes(folder / "a.sch", "X#10#10#0#X1#bad\r\n");
         Schematic s;
         std::string error;
         bool extraPinIgnored = std::string(symbol).find("Q9") != std::string::npos;
-        EXPECT_EQ(LoadSchema(s, folder.File("a.sch"), nullptr, folder.Folder(), error), extraPinIgnored) << symbol;
+        EXPECT_EQ(LoadSchema(s, folder / "a.sch", nullptr, folder.Folder(), error), extraPinIgnored) << symbol;
         if (!extraPinIgnored) {
             EXPECT_EQ(error, "Error: SubCircuit bad Undefined!") << symbol;
         }
@@ -293,27 +293,29 @@ TEST(SchematicFile, MissingFileIsReported)
     TempFolder folder;
     Schematic s;
     std::string error;
-    EXPECT_FALSE(LoadSchema(s, folder.File("none.sch"), nullptr, folder.Folder(), error));
+    EXPECT_FALSE(LoadSchema(s, folder / "none.sch", nullptr, folder.Folder(), error));
     EXPECT_NE(error.find("none.sch"), std::string::npos);
 }
 
 TEST(SchematicFile, FailedWriteKeepsTheOldFile)
 {
     TempFolder folder;
-    folder.Write("a.sch", "R#1#1#0#R1#1#0\r\n");
-    std::filesystem::create_directory(folder.File("a.sch.tmp~"));
+    // A name so long that no temporary file can be made beside it.
+    const std::string name = std::string(250, 'a') + ".sch";
+    WriteBytes(folder / name, "R#1#1#0#R1#1#0\r\n");
+    ASSERT_EQ(ReadBytes(folder / name), "R#1#1#0#R1#1#0\r\n");
     Schematic s;
-    s.FileName = folder.File("a.sch");
+    s.FileName = folder / name;
     s.Parts.push_back(Part('C', 5, 5, 0, "C1"));
     s.Modified = true;
     std::string error;
     EXPECT_FALSE(SaveSchema(s, error));
-    EXPECT_NE(error.find("a.sch"), std::string::npos);
+    EXPECT_NE(error.find(name), std::string::npos);
     EXPECT_TRUE(s.Modified);
-    EXPECT_EQ(folder.Read("a.sch"), "R#1#1#0#R1#1#0\r\n");
+    EXPECT_EQ(ReadBytes(folder / name), "R#1#1#0#R1#1#0\r\n");
 
-    EXPECT_FALSE(SaveSchemaAs(s, folder.File("nofolder/b.sch"), error));
-    EXPECT_EQ(s.FileName, folder.File("a.sch"));
+    EXPECT_FALSE(SaveSchemaAs(s, folder / "nofolder/b.sch", error));
+    EXPECT_EQ(s.FileName, folder / name);
 }
 
 TEST(SubcktSymbol, SizesAndPins)

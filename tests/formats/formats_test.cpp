@@ -4,20 +4,19 @@
 #include <clocale>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
+#include <sys/stat.h>
+#include <thread>
 
 #include "formats/NumberText.h"
 #include "formats/ParFile.h"
 #include "formats/Paths.h"
 #include "formats/Term.h"
 #include "formats/TextFile.h"
+#include "formats/Tokens.h"
+#include "tests/platform/TempFolder.h"
 
 namespace {
 
-std::string TempPath(const std::string& name)
-{
-    return (std::filesystem::temp_directory_path() / (name + std::to_string(getpid()))).string();
-}
 
 TEST(NumberTextTest, GcvtForms)
 {
@@ -35,7 +34,7 @@ TEST(NumberTextTest, FloatToStrForms)
 {
     const std::pair<double, std::string> cases[] = {
         {0, "0"}, {1, "1"}, {-1, "-1"}, {0.5, "0.5"}, {1e-12, "1E-12"}, {1.5e-7, "1.5E-7"},
-        {1e-5, "0.00001"}, {1.25e-5, "0.0000125"}, {1e15, "1E15"}, {123456789012345.0, "123456789012345"},
+        {1e-4, "0.0001"}, {1.25e-4, "0.000125"}, {1e-5, "1E-5"}, {9.5e-5, "9.5E-5"}, {1e15, "1E15"}, {123456789012345.0, "123456789012345"},
         {1.0 / 3.0, "0.333333333333333"}, {2.0 / 3.0, "0.666666666666667"}, {1000, "1000"},
         {-4.7e3, "-4700"}, {6.02e23, "6.02E23"}, {100.25, "100.25"},
     };
@@ -68,9 +67,19 @@ TEST(PathsTest, FrameworkForms)
     EXPECT_EQ(ExtractFileExt("a.b/x"), "");
 }
 
+TEST(TokensTest, RunsOfBlanksSeparate)
+{
+    using V = std::vector<std::string>;
+    EXPECT_EQ(SplitBlanks(""), V{});
+    EXPECT_EQ(SplitBlanks("   "), V{});
+    EXPECT_EQ(SplitBlanks("a"), V{"a"});
+    EXPECT_EQ(SplitBlanks("  1e-06  R1\tx 5 "), (V{"1e-06", "R1\tx", "5"}));
+}
+
 TEST(TermTest, RecordLayoutAndEndRecords)
 {
-    std::string path = TempPath("term");
+    TempFolder folder;
+    std::string path = folder / "term";
     {
         OutFile out(16);  // small buffer: records cross it
         ASSERT_TRUE(out.Open(path, "wb"));
@@ -113,39 +122,69 @@ TEST(TermTest, RecordLayoutAndEndRecords)
     EXPECT_FALSE(file.ShortRead());
     EXPECT_FALSE(t.Read(file));
     EXPECT_TRUE(file.ShortRead());
-    std::filesystem::remove(path);
 }
 
 TEST(TermTest, TruncatedRecordIsAShortRead)
 {
-    std::string path = TempPath("short");
+    TempFolder folder;
+    std::string path = folder / "short";
     std::ofstream(path, std::ios::binary) << std::string("\x03\0\0\0\0\0\0\xf0\x3f\x01\x05", 11);
     InFile file;
     ASSERT_TRUE(file.Open(path));
     TERM t;
     EXPECT_FALSE(t.Read(file));
     EXPECT_TRUE(file.ShortRead());
-    std::filesystem::remove(path);
 }
 
 TEST(TextFileTest, LineEndsAndSafeWrite)
 {
-    std::string path = TempPath("lines");
+    TempFolder folder;
+    std::string path = folder / "lines";
     std::ofstream(path, std::ios::binary) << "a\r\nb\nc\rd";
     std::vector<std::string> lines;
     ASSERT_TRUE(ReadTextLines(path, lines));
     EXPECT_EQ(lines, (std::vector<std::string>{"a", "b", "c", "d"}));
     ASSERT_TRUE(WriteTextLines(path, {"x", "\xe7y"}));
-    std::ifstream in(path, std::ios::binary);
-    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(in)), {}), "x\r\n\xe7y\r\n");
-    EXPECT_FALSE(WriteTextLines(TempPath("no-such-folder") + "/f.txt", {"x"}));
-    std::filesystem::remove(path);
-    EXPECT_FALSE(ReadTextLines(path, lines));
+    EXPECT_EQ(ReadBytes(path), "x\r\n\xe7y\r\n");
+    EXPECT_FALSE(WriteTextLines(folder / "no-such-folder/f.txt", {"x"}));
+    EXPECT_FALSE(ReadTextLines(folder / "missing", lines));
+}
+
+TEST(TextFileTest, WritersOfOneFileAtOnceEachWriteItWhole)
+{
+    TempFolder folder;
+    std::string path = folder / "shared";
+    const std::string a(1 << 16, 'a'), b(1 << 16, 'b');
+    bool failed[2] = {};
+    auto writer = [&](int k, const std::string& bytes) {
+        for (int i = 0; i < 100; ++i)
+            failed[k] = !WriteFileAtomic(path, bytes) || failed[k];
+    };
+    std::thread first(writer, 0, std::cref(a)), second(writer, 1, std::cref(b));
+    first.join();
+    second.join();
+    EXPECT_FALSE(failed[0] || failed[1]);
+    std::string bytes = ReadBytes(path);
+    EXPECT_TRUE(bytes == a || bytes == b);
+}
+
+TEST(TextFileTest, RewriteKeepsTheFileMode)
+{
+    TempFolder folder;
+    std::string path = folder / "mode";
+    std::ofstream(path) << "old";
+    ASSERT_EQ(chmod(path.c_str(), 0640), 0);
+    ASSERT_TRUE(WriteFileAtomic(path, "new"));
+    struct stat st {};
+    ASSERT_EQ(stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(ReadBytes(path), "new");
 }
 
 TEST(ParFileTest, ReadsEveryLine)
 {
-    std::string path = TempPath("par");
+    TempFolder folder;
+    std::string path = folder / "par";
     std::string longNames, values;
     for (int k = 0; k < 300; ++k) {
         longNames += "Rlongname" + std::to_string(k) + " ";
@@ -164,12 +203,12 @@ TEST(ParFileTest, ReadsEveryLine)
     EXPECT_EQ(par.endHz, 1e6);
     EXPECT_EQ(par.sweepIndex, 4);
     EXPECT_EQ(par.CurveCount(), 3);
-    std::filesystem::remove(path);
 }
 
 TEST(ParFileTest, SaveAndReadBack)
 {
-    std::string path = TempPath("save");
+    TempFolder folder;
+    std::string path = folder / "save";
     ParFile par;
     par.names = {"R1", "$", "C1"};
     par.values = {1000, -1, 1e-12};
@@ -194,7 +233,6 @@ TEST(ParFileTest, SaveAndReadBack)
     ASSERT_TRUE(ReadParFile(path, back, error));
     EXPECT_EQ(back.CurveCount(), 6);
     EXPECT_EQ(back.values, par.values);
-    std::filesystem::remove(path);
 }
 
 TEST(ParFileTest, DamagedFilesRefused)
@@ -208,7 +246,8 @@ TEST(ParFileTest, DamagedFilesRefused)
         "R1 \r\n1 \r\n0 1\r\n0 1\r\n1 2 3\r\n0\r\n1 2 3 4 5 6 7 \r\n",  // seven values
         "R1 \r\n",
     };
-    std::string path = TempPath("bad");
+    TempFolder folder;
+    std::string path = folder / "bad";
     for (const char* text : cases) {
         std::ofstream(path, std::ios::binary) << text;
         ParFile par;
@@ -216,22 +255,21 @@ TEST(ParFileTest, DamagedFilesRefused)
         EXPECT_FALSE(ReadParFile(path, par, error)) << text;
         EXPECT_NE(error.find(path), std::string::npos);
     }
-    std::filesystem::remove(path);
     ParFile par;
     std::string error;
-    EXPECT_FALSE(ReadParFile(path, par, error));
-    EXPECT_EQ(error, "The file " + path + " cannot be read!");
+    EXPECT_FALSE(ReadParFile(folder / "missing", par, error));
+    EXPECT_EQ(error, "The file " + folder / "missing" + " cannot be read!");
 }
 
 TEST(ParFileTest, TwoLinesMeanNoCounts)
 {
-    std::string path = TempPath("two");
+    TempFolder folder;
+    std::string path = folder / "two";
     std::ofstream(path, std::ios::binary) << "R1 \r\n1 \r\n";
     ParFile par;
     std::string error;
     ASSERT_TRUE(ReadParFile(path, par, error));
     EXPECT_FALSE(par.hasCounts);
-    std::filesystem::remove(path);
 }
 
 }  // namespace

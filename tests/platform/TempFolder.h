@@ -1,10 +1,12 @@
 #pragma once
 // A fresh temporary folder, removed with its contents at the end of a test.
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 class TempFolder {
 public:
@@ -26,6 +28,17 @@ public:
     // The path of a name inside the folder.
     std::string operator/(const std::string& name) const { return (path_ / name).string(); }
     const std::filesystem::path& Path() const { return path_; }
+    // The folder with a trailing '/'.
+    std::string Folder() const { return (path_ / "").string(); }
+    // The names of the entries in the folder, sorted.
+    std::vector<std::string> Names() const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(path_))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
 
 private:
     std::filesystem::path path_;

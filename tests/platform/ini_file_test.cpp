@@ -33,7 +33,8 @@ TEST(IniFile, WritesOneKeyAndKeepsEveryOtherLine)
     EXPECT_EQ(ini.ReadInteger("SYSTEM", "Main", 0), 77);
     ASSERT_TRUE(ini.WriteInteger("SYSTEM", "MAIN", -5));
     EXPECT_EQ(ini.ReadInteger("SYSTEM", "Main", 0), -5);
-    EXPECT_FALSE(std::filesystem::exists(path + ".tmp~"));
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"tervox.ini", "tervox.ini.lock"}))
+        << "no temporary file stays";
 }
 
 TEST(IniFile, ReadsEveryCallAfresh)
@@ -141,7 +142,7 @@ TEST(IniFile, WriterKilledMidWayLeavesTheFileWhole)
     ASSERT_GE(pid, 0);
     if (pid == 0) {
         FileLock lock(path + ".lock");
-        WriteBytes(path + ".tmp~", "[SYS");
+        WriteBytes(path + ".tmp" + std::to_string(getpid()) + "-0~", "[SYS");
         char byte = lock.Locked() ? 'y' : 'n';
         (void)!write(ready[1], &byte, 1);
         pause();

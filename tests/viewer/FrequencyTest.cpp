@@ -9,7 +9,7 @@ namespace {
 
 double WrapDegrees(double d) { return std::remainder(d, 360.0); }
 
-void LoadCase(FDT& f, const TempDir& dir, const Reference& ref)
+void LoadCase(FDT& f, const TempFolder& dir, const Reference& ref)
 {
     LoadRational(f, dir, ref.data.at("num"), ref.data.at("den"));
     f.wStart = ref.data.at("range")[0];
@@ -23,7 +23,7 @@ TEST(Frequency, GainPhaseAndDelayAgreeWithScipy)
 {
     for (const Reference& ref : LoadReferences("responses.txt")) {
         SCOPED_TRACE(ref.name);
-        TempDir dir;
+        TempFolder dir;
         FDT f;
         LoadCase(f, dir, ref);
         std::string error;
@@ -50,7 +50,7 @@ TEST(Frequency, GainPhaseAndDelayAgreeWithScipy)
 
 TEST(Frequency, LossIsMinusGainAndLinearModes)
 {
-    TempDir dir;
+    TempFolder dir;
     FDT f;
     LoadRational(f, dir, {-3.0, 1.0}, {2.0, 3.0, 1.0});
     f.wStart = 0.1;
@@ -75,7 +75,7 @@ TEST(Frequency, LossIsMinusGainAndLinearModes)
 
 TEST(Frequency, NegativeGainShiftsThePhase)
 {
-    TempDir dir;
+    TempFolder dir;
     FDT f;
     LoadRational(f, dir, {-1.0}, {1.0, 1.0});
     f.wStart = 1;
@@ -105,7 +105,7 @@ TEST(Frequency, FailuresAndTheirTexts)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
-        TempDir dir;
+        TempFolder dir;
         FDT f;
         LoadRational(f, dir, c.num, c.den);
         f.SetViewKind(View::Gain);
@@ -119,7 +119,7 @@ TEST(Frequency, FailuresAndTheirTexts)
         EXPECT_TRUE(f.zoomed);
     }
     // A constant function still has a flat gain.
-    TempDir dir;
+    TempFolder dir;
     FDT f;
     LoadRational(f, dir, {2}, {4});
     f.wStart = 1;
@@ -132,7 +132,7 @@ TEST(Frequency, FailuresAndTheirTexts)
 TEST(Frequency, SamplesWithoutValueAreInvalidAndOutOfTheRange)
 {
     // s^2 + 1 vanishes at w = 1, which the linear grid 0.5..1.5 hits at u = 100.
-    TempDir dir;
+    TempFolder dir;
     FDT f;
     LoadRational(f, dir, {1, 0, 1}, {1, 1});
     f.wStart = 0.5;
@@ -147,7 +147,7 @@ TEST(Frequency, SamplesWithoutValueAreInvalidAndOutOfTheRange)
         EXPECT_TRUE(std::isfinite(f.samples.dataMin));
     }
     // s^150 overflows at 1e3 rad/s and above: those samples have no value.
-    TempDir other;
+    TempFolder other;
     FDT g;
     std::vector<double> num(151, 0.0);
     num[150] = 1.0;
@@ -162,7 +162,7 @@ TEST(Frequency, SamplesWithoutValueAreInvalidAndOutOfTheRange)
 
 TEST(Frequency, AZoomKeepsTheDataRange)
 {
-    TempDir dir;
+    TempFolder dir;
     FDT f;
     LoadRational(f, dir, {1}, {1, 1});
     f.wStart = 0.01;

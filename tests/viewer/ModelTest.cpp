@@ -12,11 +12,11 @@ namespace {
 std::vector<TestTerm> LowPassNum() { return {{1.0, 0, {}}}; }
 std::vector<TestTerm> LowPassDen() { return {{1.0, 0, {}}, {1.0, 1, {0, 1}}}; }
 
-std::string LowPass(const TempDir& dir, const std::vector<std::string>& more = {})
+std::string LowPass(const TempFolder& dir, const std::vector<std::string>& more = {})
 {
-    WriteFdt(dir.Path("rc.fdt"), LowPassNum(), LowPassDen());
-    WriteBytes(dir.Path("rc.par"), ParText("R1 C1 ", "1000 1e-06 ", LowPassNum(), LowPassDen(), more));
-    return dir.Path("rc.fdt");
+    WriteFdt(dir / "rc.fdt", LowPassNum(), LowPassDen());
+    WriteBytes(dir / "rc.par", ParText("R1 C1 ", "1000 1e-06 ", LowPassNum(), LowPassDen(), more));
+    return dir / "rc.fdt";
 }
 
 }  // namespace
@@ -30,7 +30,7 @@ TEST(Model, CurveCountFromLineSeven)
     for (const Case& c : {Case{"1 2 0 0 0 0 ", 2}, Case{"1 2 3 4 5 6 ", 6}, Case{"0 0 0 0 0 0 ", 1},
                           Case{"4 0 5 0 0 0 ", 1}, Case{"3e-6 ", 1}, Case{"1e-6 2e-6 5e-6 ", 3}}) {
         SCOPED_TRACE(c.line7);
-        TempDir dir;
+        TempFolder dir;
         FDT f;
         std::string error;
         ASSERT_TRUE(f.LoadParFile(LowPass(dir, {"1 10 0.5", "1", c.line7}), error)) << error;
@@ -43,7 +43,7 @@ TEST(Model, CurveCountFromLineSeven)
 
 TEST(Model, OneCurveKeepsTheComponentsOwnValue)
 {
-    TempDir dir;
+    TempFolder dir;
     FDT f;
     std::string error;
     ASSERT_TRUE(f.LoadParFile(LowPass(dir, {"1 10 0.5", "1", "0 0 0 0 0 0 "}), error)) << error;
@@ -53,7 +53,7 @@ TEST(Model, OneCurveKeepsTheComponentsOwnValue)
 
 TEST(Model, FourLineFileGivesOneCurveAndNoInterval)
 {
-    TempDir dir;
+    TempFolder dir;
     FDT f;
     std::string error;
     ASSERT_TRUE(f.LoadParFile(LowPass(dir), error)) << error;
@@ -71,7 +71,7 @@ TEST(Model, FourLineFileGivesOneCurveAndNoInterval)
 
 TEST(Model, LowPassSweptOverThreeValues)
 {
-    TempDir dir;
+    TempFolder dir;
     FDT f;
     std::string error;
     ASSERT_TRUE(f.LoadParFile(LowPass(dir, {"1 1000 0.01", "1", "1e-6 2e-6 5e-6 0 0 0 "}), error)) << error;
@@ -102,13 +102,13 @@ TEST(Model, LowPassSweptOverThreeValues)
 
 TEST(Model, NumericNamesHaveNoRowButMultiply)
 {
-    TempDir dir;
+    TempFolder dir;
     std::vector<TestTerm> num = {{2.0, 0, {0}}}, den = {{1.0, 0, {}}, {1.0, 1, {1}}};
-    WriteFdt(dir.Path("n.fdt"), num, den);
-    WriteBytes(dir.Path("n.par"), ParText("$ Ra ", "3 0.5 ", num, den));
+    WriteFdt(dir / "n.fdt", num, den);
+    WriteBytes(dir / "n.par", ParText("$ Ra ", "3 0.5 ", num, den));
     FDT f;
     std::string error;
-    ASSERT_TRUE(f.LoadParFile(dir.Path("n.fdt"), error)) << error;
+    ASSERT_TRUE(f.LoadParFile(dir / "n.fdt", error)) << error;
     EXPECT_EQ(f.RowOfCompo(0), -1);
     EXPECT_EQ(f.RowOfCompo(1), 0);
     EXPECT_DOUBLE_EQ(f.gain[0], 6.0 / 0.5);
@@ -116,7 +116,7 @@ TEST(Model, NumericNamesHaveNoRowButMultiply)
 
 TEST(Model, SaveAndReloadRoundTrip)
 {
-    TempDir dir;
+    TempFolder dir;
     std::string fdt = LowPass(dir, {"1 10 0.5", "1", "1 2 3 4 0 0 "});
     std::string fdtBytes = ReadBytes(fdt);
     FDT f;
@@ -130,7 +130,7 @@ TEST(Model, SaveAndReloadRoundTrip)
     f.fEnd = 20000;
     f.endTime = 0.001;
     ASSERT_TRUE(f.SaveParFile("", error)) << error;
-    EXPECT_EQ(ReadBytes(dir.Path("rc.par")),
+    EXPECT_EQ(ReadBytes(dir / "rc.par"),
               "R1 C1 \r\n2200 1E-6 \r\n0 1\r\n1 2\r\n20 20000 0.001\r\n1\r\n1E-9 4.7E-9 0 0 0 0 \r\n");
     FDT g;
     ASSERT_TRUE(g.LoadParFile(fdt, error)) << error;
@@ -139,28 +139,28 @@ TEST(Model, SaveAndReloadRoundTrip)
     EXPECT_EQ(g.GetCompo(0).value, 2200);
     EXPECT_EQ(g.fEnd, 20000);
     // Save As to a name ending in .fdt writes only the parameter file of that base.
-    ASSERT_TRUE(g.SaveParFile(dir.Path("copy.fdt"), error)) << error;
-    EXPECT_EQ(g.parPath, dir.Path("copy.par"));
+    ASSERT_TRUE(g.SaveParFile(dir / "copy.fdt", error)) << error;
+    EXPECT_EQ(g.parPath, dir / "copy.par");
     EXPECT_EQ(g.fdtPath, fdt);
-    EXPECT_FALSE(std::ifstream(dir.Path("copy.fdt")).good());
+    EXPECT_FALSE(std::ifstream(dir / "copy.fdt").good());
     EXPECT_EQ(ReadBytes(fdt), fdtBytes);
     // One curve writes no sweep lines.
     g.curveCount = 1;
     ASSERT_TRUE(g.SaveParFile("", error));
-    EXPECT_EQ(ReadBytes(dir.Path("copy.par")), "R1 C1 \r\n2200 1E-6 \r\n0 1\r\n1 2\r\n20 20000 0.001\r\n");
+    EXPECT_EQ(ReadBytes(dir / "copy.par"), "R1 C1 \r\n2200 1E-6 \r\n0 1\r\n1 2\r\n20 20000 0.001\r\n");
 }
 
 TEST(Model, SaveOfAFailedLoadLeavesTheFileAlone)
 {
-    TempDir dir;
+    TempFolder dir;
     std::string par = "R1 \r\n1 \r\n0 0\r\n0 0\r\n";
-    WriteBytes(dir.Path("e.par"), par);
+    WriteBytes(dir / "e.par", par);
     FDT f;
     std::string error;
-    EXPECT_FALSE(f.LoadParFile(dir.Path("e.fdt"), error));
-    EXPECT_EQ(error, "File " + dir.Path("e.par") + ". Simulation aborted (0 terms)!");
+    EXPECT_FALSE(f.LoadParFile(dir / "e.fdt", error));
+    EXPECT_EQ(error, "File " + dir / "e.par" + ". Simulation aborted (0 terms)!");
     EXPECT_FALSE(f.SaveParFile("", error));
-    EXPECT_EQ(ReadBytes(dir.Path("e.par")), par);
+    EXPECT_EQ(ReadBytes(dir / "e.par"), par);
 }
 
 TEST(Model, CorruptFilesAreRefused)
@@ -189,16 +189,16 @@ TEST(Model, CorruptFilesAreRefused)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        TempDir dir;
-        WriteFdt(dir.Path("x.fdt"), c.num, c.den);
-        std::string bytes = ReadBytes(dir.Path("x.fdt"));
-        WriteBytes(dir.Path("x.fdt"), bytes.substr(0, bytes.size() - c.cut));
+        TempFolder dir;
+        WriteFdt(dir / "x.fdt", c.num, c.den);
+        std::string bytes = ReadBytes(dir / "x.fdt");
+        WriteBytes(dir / "x.fdt", bytes.substr(0, bytes.size() - c.cut));
         if (!c.par.empty())
-            WriteBytes(dir.Path("x.par"), c.par);
+            WriteBytes(dir / "x.par", c.par);
         FDT f;
         std::string error;
-        EXPECT_FALSE(f.LoadParFile(dir.Path("x.fdt"), error));
-        EXPECT_NE(error.find(dir.Path(std::string("x.") + c.file)), std::string::npos) << error;
+        EXPECT_FALSE(f.LoadParFile(dir / "x.fdt", error));
+        EXPECT_NE(error.find(dir / (std::string("x.") + c.file)), std::string::npos) << error;
         EXPECT_FALSE(f.loaded);
         EXPECT_EQ(f.CompoCount(), 0);
         EXPECT_TRUE(f.numeratorRows.empty());
@@ -208,7 +208,7 @@ TEST(Model, CorruptFilesAreRefused)
 TEST(Model, ZeroLeadingCoefficientInOneCurve)
 {
     // Denominator 1 + s R C with C swept to 0 in curve 1: that curve has degree 0.
-    TempDir dir;
+    TempFolder dir;
     FDT f;
     std::string error;
     ASSERT_TRUE(f.LoadParFile(LowPass(dir, {"1 1000 1", "1", "1e-3 0 0 0 0 0 "}), error)) << error;
@@ -233,13 +233,13 @@ TEST(Model, ZeroLeadingCoefficientInOneCurve)
 TEST(Model, IdenticallyZeroPolynomialsAreReported)
 {
     // Denominator s R C with C = 0: nothing is left of it.
-    TempDir dir;
+    TempFolder dir;
     std::vector<TestTerm> num = {{1.0, 0, {}}}, den = {{1.0, 1, {0, 1}}};
-    WriteFdt(dir.Path("z.fdt"), num, den);
-    WriteBytes(dir.Path("z.par"), ParText("R1 C1 ", "1000 0 ", num, den, {"1 10 1"}));
+    WriteFdt(dir / "z.fdt", num, den);
+    WriteBytes(dir / "z.par", ParText("R1 C1 ", "1000 0 ", num, den, {"1 10 1"}));
     FDT f;
     std::string error;
-    ASSERT_TRUE(f.LoadParFile(dir.Path("z.fdt"), error)) << error;
+    ASSERT_TRUE(f.LoadParFile(dir / "z.fdt", error)) << error;
     EXPECT_FALSE(f.ComputePhase(error));
     EXPECT_EQ(error, Msg::ZeroDenominator);
     EXPECT_FALSE(f.ComputeTimeResponse(1, error));
@@ -254,14 +254,14 @@ TEST(Model, IdenticallyZeroPolynomialsAreReported)
 TEST(Model, PhasorIgnoresTheSweepAndUsesSourcePhases)
 {
     // H = V1 / (1 + s R C) at w = 1 / (R C): V1 of magnitude 2 and phase 90 degrees.
-    TempDir dir;
+    TempFolder dir;
     std::vector<TestTerm> num = {{1.0, 0, {2}}}, den = LowPassDen();
-    WriteFdt(dir.Path("p.fdt"), num, den);
-    WriteBytes(dir.Path("p.par"), ParText("R1 C1 V1 ", "1000 1e-3 2 ", num, den,
+    WriteFdt(dir / "p.fdt", num, den);
+    WriteBytes(dir / "p.par", ParText("R1 C1 V1 ", "1000 1e-3 2 ", num, den,
                                           {"0.15915494309189535 1 1", "1", "1e-3 2e-3 3e-3 4e-3 5e-3 6e-3 "}));
     FDT f;
     std::string error;
-    ASSERT_TRUE(f.LoadParFile(dir.Path("p.fdt"), error)) << error;
+    ASSERT_TRUE(f.LoadParFile(dir / "p.fdt", error)) << error;
     f.components[2].phase = 90;
     for (int curves : {1, 6}) {
         f.curveCount = curves;
@@ -272,7 +272,7 @@ TEST(Model, PhasorIgnoresTheSweepAndUsesSourcePhases)
         EXPECT_NEAR(std::abs(f.phasorResult - expected), 0.0, 1e-12);
     }
     // A denominator that vanishes at w start: the phasor has no value.
-    TempDir other;
+    TempFolder other;
     FDT g;
     LoadRational(g, other, {1.0}, {0.0, 1.0});
     g.wStart = 0;
@@ -295,7 +295,7 @@ TEST(Model, SetViewKindClearsTheZoomOnlyOnAChange)
 TEST(Model, LargeFilesAcrossTheReadBuffer)
 {
     // Records of every length, straddling the reader's buffer boundaries.
-    TempDir dir;
+    TempFolder dir;
     std::vector<TestTerm> num, den = {{1.0, 0, {}}};
     double expected[3] = {};
     const double values[3] = {1.5, 0.5, 2.0};
@@ -309,18 +309,18 @@ TEST(Model, LargeFilesAcrossTheReadBuffer)
         expected[term.power] += v;
         num.push_back(term);
     }
-    WriteFdt(dir.Path("big.fdt"), num, den);
-    WriteBytes(dir.Path("big.par"), ParText("A B C ", "1.5 0.5 2 ", num, den));
+    WriteFdt(dir / "big.fdt", num, den);
+    WriteBytes(dir / "big.par", ParText("A B C ", "1.5 0.5 2 ", num, den));
     FDT f;
     std::string error;
-    ASSERT_TRUE(f.LoadParFile(dir.Path("big.fdt"), error)) << error;
+    ASSERT_TRUE(f.LoadParFile(dir / "big.fdt", error)) << error;
     for (int k = 0; k < 3; ++k)
         EXPECT_EQ(f.numeratorRows[k][0], expected[k] / expected[2]);
     EXPECT_EQ(f.gain[0], expected[2]);
     // Cut inside a record far into the file.
-    std::string bytes = ReadBytes(dir.Path("big.fdt"));
-    WriteBytes(dir.Path("big.fdt"), bytes.substr(0, bytes.size() / 2 + 3));
+    std::string bytes = ReadBytes(dir / "big.fdt");
+    WriteBytes(dir / "big.fdt", bytes.substr(0, bytes.size() / 2 + 3));
     EXPECT_FALSE(f.EvaluateCoefficients(error));
-    EXPECT_EQ(error, "The file " + dir.Path("big.fdt") + " is damaged: the numerator ends before its end record.");
+    EXPECT_EQ(error, "The file " + dir / "big.fdt" + " is damaged: the numerator ends before its end record.");
     EXPECT_EQ(f.gain[0], expected[2]);  // the rows of the last evaluation stay
 }

@@ -103,7 +103,7 @@ TEST(RootFinder, RefusesWhatTheTablesCannotHold)
 
 TEST(RootFinder, DegreeAboveTheTablesIsAConvergenceFailure)
 {
-    TempDir dir;
+    TempFolder dir;
     FDT f;
     std::vector<double> den(61, 0.0);
     den[0] = 1.0;

@@ -1,12 +1,9 @@
 #include "Support.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "formats/NumberText.h"
 #include "formats/Term.h"
@@ -32,34 +29,6 @@ std::vector<Reference> LoadReferences(const std::string& file)
             values.push_back(StrToD(token));
     }
     return cases;
-}
-
-TempDir::TempDir()
-{
-    std::string pattern = (std::filesystem::temp_directory_path() / "viewer-test-XXXXXX").string();
-    char* made = mkdtemp(pattern.data());
-    EXPECT_NE(made, nullptr);
-    path_ = pattern;
-}
-
-TempDir::~TempDir()
-{
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes)
-{
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
-}
-
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
 }
 
 void WriteFdt(const std::string& path, const std::vector<TestTerm>& num, const std::vector<TestTerm>& den)
@@ -109,11 +78,11 @@ std::string ParText(const std::string& names, const std::string& values, const s
     return text;
 }
 
-void LoadRational(FDT& f, const TempDir& dir, const std::vector<double>& num, const std::vector<double>& den)
+void LoadRational(FDT& f, const TempFolder& dir, const std::vector<double>& num, const std::vector<double>& den)
 {
     std::vector<TestTerm> n = NumericTerms(num), d = NumericTerms(den);
-    WriteFdt(dir.Path("h.fdt"), n, d);
-    WriteBytes(dir.Path("h.par"), ParText("", "", n, d));
+    WriteFdt(dir / "h.fdt", n, d);
+    WriteBytes(dir / "h.par", ParText("", "", n, d));
     std::string error;
-    ASSERT_TRUE(f.LoadParFile(dir.Path("h.fdt"), error)) << error;
+    ASSERT_TRUE(f.LoadParFile(dir / "h.fdt", error)) << error;
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/platform/TempFolder.h"
 #include "viewer/FDT.h"
 
 struct Reference {
@@ -14,27 +15,12 @@ struct Reference {
 // The cases of one file of tests/viewer/fixtures.
 std::vector<Reference> LoadReferences(const std::string& file);
 
-// A folder under the system's temporary folder, removed with its contents.
-class TempDir {
-public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    std::string Path(const std::string& name) const { return path_ + "/" + name; }
-
-private:
-    std::string path_;
-};
-
 struct TestTerm {
     double coefficient;
     int power;
     std::vector<int> symbols;
 };
 
-void WriteBytes(const std::string& path, const std::string& bytes);
-std::string ReadBytes(const std::string& path);
 void WriteFdt(const std::string& path, const std::vector<TestTerm>& num, const std::vector<TestTerm>& den);
 // Terms of a polynomial with numeric coefficients (s^0 first), zeros left out.
 std::vector<TestTerm> NumericTerms(const std::vector<double>& coefficients);
@@ -46,4 +32,4 @@ std::string ParText(const std::string& names, const std::string& values, const s
 
 // Writes base.fdt and base.par for a rational function with numeric
 // coefficients and loads it; the interval and end time are given in rad/s and s.
-void LoadRational(FDT& f, const TempDir& dir, const std::vector<double>& num, const std::vector<double>& den);
+void LoadRational(FDT& f, const TempFolder& dir, const std::vector<double>& num, const std::vector<double>& den);

@@ -10,7 +10,7 @@ TEST(Time, SamplesAreTheMeanOfTheResponseOverEachStep)
     for (const Reference& ref : LoadReferences("time.txt")) {
         for (int kind : {0, 1}) {
             SCOPED_TRACE(ref.name + (kind ? " impulse" : " step"));
-            TempDir dir;
+            TempFolder dir;
             FDT f;
             LoadRational(f, dir, ref.data.at("num"), ref.data.at("den"));
             f.endTime = ref.data.at("T")[0];
@@ -36,7 +36,7 @@ TEST(Time, SamplesAreTheMeanOfTheResponseOverEachStep)
 
 TEST(Time, FirstOrderNumbers)
 {
-    TempDir dir;
+    TempFolder dir;
     FDT f;
     LoadRational(f, dir, {1}, {1, 1});
     f.endTime = 5;
@@ -59,7 +59,7 @@ TEST(Time, FailuresAndTheirTexts)
                           Case{{1}, {1, 1}, NAN, Msg::InvalidEndTime}, Case{{2}, {3}, 1, Msg::NoPolesNoZeros}}) {
         for (int kind : {0, 1}) {
             SCOPED_TRACE(c.message);
-            TempDir dir;
+            TempFolder dir;
             FDT f;
             LoadRational(f, dir, c.num, c.den);
             f.endTime = c.T;
@@ -74,7 +74,7 @@ TEST(Time, FailuresAndTheirTexts)
 TEST(Time, ImpulseOfAPolynomialIsZeroAfterTheImpulses)
 {
     // (s + 1) / 2: only impulses at t = 0, which are dropped.
-    TempDir dir;
+    TempFolder dir;
     FDT f;
     LoadRational(f, dir, {1, 1}, {2});
     f.endTime = 1;
@@ -89,7 +89,7 @@ TEST(Time, ImpulseOfAPolynomialIsZeroAfterTheImpulses)
 
 TEST(Time, UnstableCurvesOverflowIntoInvalidSamples)
 {
-    TempDir dir;
+    TempFolder dir;
     FDT f;
     LoadRational(f, dir, {1}, {-400, 1});
     f.endTime = 10;
@@ -104,7 +104,7 @@ TEST(Time, UnstableCurvesOverflowIntoInvalidSamples)
 TEST(Time, EveryCurveStartsFromRest)
 {
     // The same curve twice gives the same samples; a zoom keeps the range.
-    TempDir dir;
+    TempFolder dir;
     FDT f;
     LoadRational(f, dir, {1}, {1, 2, 1});
     f.endTime = 10;

@@ -171,7 +171,7 @@ TEST_F(VimloWindows, EditorLoadsSavesAsAndRuns)
     std::string copy = folder / "copy.crc";
     dialogs.files = {copy};
     form3.SaveAs1Click();
-    EXPECT_EQ(dialogs.requests.back().initialDir, folder.Path().string() + "/");
+    EXPECT_EQ(dialogs.requests.back().initialDir, folder.Folder());
     EXPECT_EQ(dialogs.requests.back().defaultExt, "crc");
     EXPECT_EQ(ReadBytes(copy), "edited\r\nV1 1 0 1 1\r\nR1 1 2 1000 0\r\nR2 2 0 1000 0\r\n.OUT 2\r\n");
     EXPECT_EQ(ReadBytes(path), kLowPass);
@@ -194,12 +194,12 @@ TEST_F(VimloWindows, EditorWithoutAFileRunsNothing)
     form3.Run1Click();
     form3.Save1Click();
     ASSERT_EQ(dialogs.shown.size(), 2u);
-    EXPECT_EQ(dialogs.shown[0].text, "Cannot create file ");
+    EXPECT_EQ(dialogs.shown[0].text, "Cannot create file \"\"");
     EXPECT_TRUE(Log().empty());
 
     dialogs.files = {folder / "missing.crc"};
     vimlo.Edit1Click();
-    EXPECT_EQ(dialogs.shown.back().text, "Cannot open file " + folder / "missing.crc");
+    EXPECT_EQ(dialogs.shown.back().text, "Cannot open file \"" + folder / "missing.crc" + "\"");
     EXPECT_FALSE(form3.isVisible());
     EXPECT_EQ(form3.CurrentFile(), "");
 }
