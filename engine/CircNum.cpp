@@ -7,12 +7,9 @@
 #include "formats/KindLetters.h"
 #include "formats/NumberText.h"
 #include "formats/TextFile.h"
+#include "formats/Tokens.h"
 
 namespace {
-
-std::size_t NodeTokens(char kind) { return std::strchr("HEFKYNO", kind) ? 4 : 2; }
-
-std::size_t TokensNeeded(char kind) { return 1 + NodeTokens(kind) + (kind == 'O' ? 0 : 2); }
 
 // Current variables a line adds to the matrix.
 int ExtraVariables(char kind)
@@ -55,7 +52,7 @@ bool Split(const std::string& raw, std::vector<std::string>& t, char& kind)
     t.clear();
     if (line.empty() || line[0] == '*')
         return true;
-    t = Tokens(line);
+    t = SplitBlanks(line);
     kind = UpperChar(line[0]);
     return kind == '.' || (Kind::IsCircuitElement(kind) && t.size() >= TokensNeeded(kind));
 }

@@ -14,21 +14,17 @@ std::string TrimLine(const std::string& line)
     return line.substr(begin, end - begin);
 }
 
-std::vector<std::string> Tokens(const std::string& line)
+std::size_t TokensNeeded(char kind)
 {
-    std::vector<std::string> tokens;
-    std::size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && line[i] == ' ')
-            ++i;
-        std::size_t start = i;
-        while (i < line.size() && line[i] != ' ')
-            ++i;
-        if (i > start)
-            tokens.push_back(line.substr(start, i - start));
+    switch (kind) {
+    case 'H': case 'E': case 'F': case 'K': case 'Y': case 'N':
+        return 7;
+    default:
+        return 5;
     }
-    return tokens;
 }
+
+std::size_t NodeTokens(char kind) { return kind == 'O' || TokensNeeded(kind) == 7 ? 4 : 2; }
 
 char UpperChar(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 

@@ -7,25 +7,7 @@
 #include "formats/NumberText.h"
 #include "formats/Paths.h"
 #include "formats/TextFile.h"
-
-namespace {
-
-// Tokens each statement needs, its name or keyword included.
-std::size_t TokensNeeded(char kind)
-{
-    switch (kind) {
-    case 'H': case 'E': case 'F': case 'K': case 'Y': case 'N':
-        return 7;
-    default:
-        return 5;
-    }
-}
-
-std::size_t NodeTokens(char kind) { return kind == 'O' || TokensNeeded(kind) == 7 ? 4 : 2; }
-
-bool ReservedNode(const std::string& name) { return !name.empty() && name[0] == '$'; }
-
-}  // namespace
+#include "formats/Tokens.h"
 
 Circuito::Circuito(const std::string& path, bool fromCommandLine, EngineHost& host)
     : circuitPath(path), fdtPath(ChangeFileExt(path, ".fdt")), parPath(ChangeFileExt(path, ".par")),
@@ -81,7 +63,7 @@ bool Circuito::ParseLine(const std::string& raw)
     const std::string line = TrimLine(raw);
     if (line.empty() || line[0] == '*')
         return true;
-    const std::vector<std::string> t = Tokens(line);
+    const std::vector<std::string> t = SplitBlanks(line);
     const char kind = UpperChar(line[0]);
     if (kind == '.')
         return ParseDirective(t);
