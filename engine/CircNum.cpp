@@ -1,7 +1,5 @@
 #include "engine/CircNum.h"
 
-#include <cstring>
-
 #include "engine/CircuitText.h"
 #include "engine/EngineHost.h"
 #include "formats/KindLetters.h"
