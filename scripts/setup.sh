@@ -2,7 +2,7 @@
 # Installs what the project needs to build and test on Debian.
 set -euo pipefail
 packages=(g++ cmake make ccache qt6-base-dev libgtest-dev
-          ngspice python3-sympy python3-numpy python3-scipy)
+          python3-numpy python3-scipy)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
