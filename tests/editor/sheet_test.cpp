@@ -32,12 +32,12 @@ TEST(Sheet, EveryElementInEveryOrientation)
     TempFolder folder;
     WriteAmpSymbol(folder);
     int rows = static_cast<int>(std::size(Rows));
-    ImageCanvas canvas(8 * CellWidth, rows * CellHeight);
+    ImageCanvas canvas(8 * CellWidth, rows * CellHeight + 20);
     Schematic sheet;
     for (int r = 0; r < rows; ++r)
         for (int o = 0; o < 8; ++o) {
             const SheetRow& row = Rows[r];
-            int x = o * CellWidth + 80, y = r * CellHeight + 60;
+            int x = o * CellWidth + 80, y = r * CellHeight + 80;
             auto part = row.kind == 'X' ? std::make_unique<GCompo>("amp", &canvas, folder.Folder())
                                         : std::make_unique<GCompo>(row.kind, &canvas, true, true, true);
             part->Name = std::string(1, row.kind) + std::to_string(o);
