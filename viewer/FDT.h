@@ -15,6 +15,12 @@ class Progress;
 inline constexpr int kMaxCurves = 6;
 inline constexpr int kSampleCount = 201;
 inline constexpr int kRootSlots = 60;  // per curve; roots in slots 1..59
+// Above this many terms in all, the symbolic text merges no equal products
+// and is only built after the user agreed.
+inline constexpr std::int64_t kSymbolicMergeLimit = 10000;
+
+// How a long computation that the user may abort ended.
+enum class Outcome { Done, Aborted, Failed };
 
 namespace View {
 inline constexpr int None = 0, Gain = 1, Phase = 2, Delay = 3, PoleZero = 4, Step = 5,
@@ -49,6 +55,17 @@ public:
     bool PrepareNumeric(std::string& error) { return EvaluateCoefficients(error); }
     bool ComputePhasor(std::string& error);
     Complex ResponseAt(double w) const;
+
+    // Symbolic text (FdtSymbolic.cpp). The window asks SymbolicQuestion when
+    // SymbolicAsksFirst holds and calls DeclineSymbolic on No.
+    std::string SymbolicPath() const;  // the .out file beside the .fdt
+    bool SymbolicAsksFirst() const;
+    std::string SymbolicQuestion() const;
+    void DeclineSymbolic() { viewKind = View::Numeric; }
+    // Reads the terms and writes the .out file; Failed with the message.
+    Outcome BuildSymbolicText(std::string& error);
+    // The lines of the .out file, built first when it is not built yet.
+    Outcome SymbolicText(std::vector<std::string>& lines, std::string& error);
 
     // Roots (FdtRoots.cpp).
     bool FindRoots(int flag);

@@ -1,5 +1,6 @@
 #pragma once
 // Texts the result window shows when a computation cannot run.
+#include <string>
 
 namespace Msg {
 inline constexpr const char* BadFrequencyLimits = "Bad frequency limits !";
@@ -9,4 +10,9 @@ inline constexpr const char* InvalidEndTime = "Invalid End Time !";
 inline constexpr const char* ZeroDenominator = "The denominator is identically zero !";
 inline constexpr const char* ZeroNumerator = "The numerator is identically zero !";
 inline constexpr const char* ListBadLimits = "Bad Frequency limits!";
+// When the memo cannot hold the symbolic text.
+inline std::string SymbolicTooBig(const std::string& outPath)
+{
+    return "Symbolic FDT is too big to be shown!\r\nIt has been written in file: " + outPath;
+}
 }  // namespace Msg

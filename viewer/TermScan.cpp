@@ -6,14 +6,15 @@ bool TermScan::Damaged(const char* what, std::string& error) const
     return false;
 }
 
-void TermScan::Report(std::int64_t done, int& shown) const
+bool TermScan::Report(std::int64_t done, int& shown) const
 {
     if (!progress)
-        return;
+        return true;
     if (showWait && totalTerms > 0) {
         int percent = static_cast<int>(std::min<std::int64_t>(100, done * 100 / totalTerms));
         if (percent != shown)
             progress->SetPercent(shown = percent);
     }
     progress->ProcessMessages();
+    return !(canAbort && progress->AbortRequested());
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Reads both sections of a network-function file, refusing records that lie
 // outside the degrees or the element list. Terms are decoded in place from
-// the file buffer.
+// the file buffer. Every 1024 terms the progress is told and, with canAbort,
+// asked whether the user pressed Abort.
 #include <algorithm>
 #include <cstdint>
 #include <string>
@@ -16,20 +17,26 @@ struct TermScan {
     int symbolCount = 0;         // entries of parameter-file line 1
     std::int64_t totalTerms = 0; // for the progress
     Progress* progress = nullptr;
-    bool showWait = false;       // the wait window, without Abort
+    bool showWait = false;       // the wait window
+    bool canAbort = false;       // with its Abort button
+    bool aborted = false;        // set when Run stopped at the user's Abort
 
     // onTerm(section, term) for every term: section 0 numerator, 1 denominator.
+    // False with the message when the file is missing or damaged, and false
+    // with aborted set (no message) when the user pressed Abort.
     template <class OnTerm>
-    bool Run(OnTerm&& onTerm, std::string& error) const;
+    bool Run(OnTerm&& onTerm, std::string& error);
 
 private:
     bool Damaged(const char* what, std::string& error) const;
-    void Report(std::int64_t done, int& shown) const;
+    // False once Abort was pressed.
+    bool Report(std::int64_t done, int& shown) const;
 };
 
 template <class OnTerm>
-bool TermScan::Run(OnTerm&& onTerm, std::string& error) const
+bool TermScan::Run(OnTerm&& onTerm, std::string& error)
 {
+    aborted = false;
     InFile file(1 << 20);
     if (!file.Open(path)) {
         error = "The file " + path + " cannot be read!";
@@ -37,17 +44,17 @@ bool TermScan::Run(OnTerm&& onTerm, std::string& error) const
     }
     struct WaitWindow {
         Progress* p;
-        WaitWindow(Progress* progress, bool show) : p(show ? progress : nullptr)
+        WaitWindow(Progress* progress, bool show, bool abortButton) : p(show ? progress : nullptr)
         {
             if (p)
-                p->Begin(false);
+                p->Begin(abortButton);
         }
         ~WaitWindow()
         {
             if (p)
                 p->End();
         }
-    } wait(progress, showWait);
+    } wait(progress, showWait, canAbort);
     int section = 0, shown = 0;
     std::int64_t done = 0, nextReport = 1024;
     std::size_t available = 0;
@@ -73,7 +80,10 @@ bool TermScan::Run(OnTerm&& onTerm, std::string& error) const
                 return Damaged("a term names an element beyond the element list", error);
             onTerm(section, t);
             if (++done >= nextReport) {
-                Report(done, shown);
+                if (!Report(done, shown)) {
+                    aborted = true;
+                    return false;
+                }
                 nextReport += 1024;
             }
         }

@@ -6,6 +6,26 @@
 
 #include "tests/platform/TempFolder.h"
 #include "viewer/FDT.h"
+#include "viewer/Progress.h"
+
+// Records what a computation tells its wait window; presses Abort at the
+// given call of AbortRequested (0: never).
+class RecordingProgress : public Progress {
+public:
+    void Begin(bool canAbort) override
+    {
+        ++begins;
+        abortButton = canAbort;
+    }
+    void SetPercent(int percent) override { percents.push_back(percent); }
+    bool AbortRequested() override { return abortAt && ++asked >= abortAt; }
+    void ProcessMessages() override { ++polls; }
+    void End() override { ++ends; }
+
+    int begins = 0, ends = 0, polls = 0, asked = 0, abortAt = 0;
+    bool abortButton = false;
+    std::vector<int> percents;
+};
 
 struct Reference {
     std::string name;
@@ -33,3 +53,7 @@ std::string ParText(const std::string& names, const std::string& values, const s
 // Writes base.fdt and base.par for a rational function with numeric
 // coefficients and loads it; the interval and end time are given in rad/s and s.
 void LoadRational(FDT& f, const TempFolder& dir, const std::vector<double>& num, const std::vector<double>& den);
+
+// Runs the engine's core on a circuit file, which writes its network-function
+// and parameter files beside it; false with the engine's first message.
+bool RunEngineOn(const std::string& circuitPath, std::string& message);
