@@ -1,6 +1,7 @@
 // Figures of the viewer's numeric core: coefficient evaluation of a large
-// network-function file against reading its bytes, and roots plus responses
-// of functions of degree 10, 30 and 59.
+// network-function file against reading its bytes, the symbolic text of a
+// merged and an unmerged file, and roots plus responses of functions of
+// degree 10, 30 and 59.
 #include <stdlib.h>
 
 #include <chrono>
@@ -178,6 +179,26 @@ void Responses(const std::string& folder, int degree)
                 (roots + gain + phase + delay + step + impulse) * 1e3, ok ? "" : (" FAILED: " + error).c_str());
 }
 
+// Builds the symbolic text of the ladder at base (written first when terms is given).
+void Symbolic(const std::string& base, long terms, bool write)
+{
+    if (write)
+        WriteLadder(base, terms);
+    FDT f;
+    std::string error;
+    bool ok = f.LoadParFile(base + ".fdt", error);
+    double seconds = Seconds(
+        [&] {
+            f.symbolicBuilt = false;
+            ok = ok && f.BuildSymbolicText(error) == Outcome::Done;
+        },
+        terms > kSymbolicMergeLimit ? 1 : 3);
+    double bytes = ok ? static_cast<double>(std::filesystem::file_size(f.SymbolicPath())) : 0.0;
+    std::printf("symbolic text of %ld terms (%s): %.1f ms, %.1f MB written%s\n", terms,
+                terms > kSymbolicMergeLimit ? "not merged" : "merged", seconds * 1e3, bytes / 1e6,
+                ok ? "" : (" FAILED: " + error).c_str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -212,6 +233,8 @@ int main(int argc, char** argv)
     std::printf("raw read %.1f ms; EvaluateCoefficients 1 curve %.1f ms (%.2f x raw), 6 curves %.1f ms (%.2f x raw); "
                 "TERM::Read of every record %.1f ms (%.2f x raw)\n",
                 raw * 1e3, one * 1e3, one / raw, six * 1e3, six / raw, records * 1e3, records / raw);
+    Symbolic(folder + "/small", kSymbolicMergeLimit, true);
+    Symbolic(base, terms, false);
     for (int degree : {10, 30, 59})
         Responses(folder, degree);
     std::filesystem::remove_all(folder);

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 
 #include "Support.h"
+#include "formats/NumberText.h"
 #include "viewer/Messages.h"
 #include "viewer/SOP.h"
 #include "viewer/SymbolicFile.h"
@@ -294,23 +296,67 @@ TEST(Symbolic, BuiltOnceThenReread)
               "Symbolic FDT is too big to be shown!\r\nIt has been written in file: " + out);
 }
 
-TEST(Symbolic, EngineResultOfAnRcDivider)
+namespace {
+
+// The value of one line of the text with the components' values, and its power.
+double LineValue(const FDT& f, const std::string& line, int& power)
 {
-    // V1 through R1 into R2 parallel C1: V(2) = V1 R2 / (R1 + R2 + s C1 R1 R2).
+    std::size_t close = line.rfind(')');
+    std::string tail = line.substr(close + 1);
+    power = tail.empty() ? 0 : tail == " s" ? 1 : std::stoi(tail.substr(3));
+    std::istringstream words(line.substr(1, close - 1));
+    double sum = 0, product = 0;
+    std::string word;
+    while (words >> word) {
+        if (word[0] == '+' || word[0] == '-') {
+            sum += product;
+            product = word.size() == 1 ? (word == "+" ? 1.0 : -1.0) : StrToD(word);
+            continue;
+        }
+        int i = 0;
+        while (i < f.CompoCount() && f.GetCompo(i).name != word)
+            ++i;
+        EXPECT_LT(i, f.CompoCount()) << word;
+        product *= f.GetCompo(i).value;
+    }
+    return sum + product;
+}
+
+}  // namespace
+
+TEST(Symbolic, EngineResultOfASallenKeyLowPass)
+{
+    // V1 - R1 - node 2 - R2 - node 3, C2 from 3 to ground, C1 from 2 to the
+    // output 4, E1 from 3 to 4 with gain E1:
+    // H = E1 / (1 + s (C1 R1 (1 - E1) + C2 R2 + C2 R1) + s^2 C1 C2 R1 R2).
     TempFolder dir;
-    WriteBytes(dir / "rc.crc", "title\r\nV1 1 0 1 0\r\nR1 1 2 1000 0\r\nR2 2 0 2000 0\r\nC1 2 0 1e-6 0\r\n.OUT 2\r\n");
+    WriteBytes(dir / "sk.crc", "t\r\nV1 1 0 1 1\r\nR1 1 2 1000 0\r\nR2 2 3 2200 0\r\nC1 2 4 1e-7 0\r\n"
+                               "C2 3 0 4.7e-8 0\r\nE1 4 0 3 0 2.5 0\r\n.OUT 4\r\n");
     std::string error;
-    ASSERT_TRUE(RunEngineOn(dir / "rc.crc", error)) << error;
+    ASSERT_TRUE(RunEngineOn(dir / "sk.crc", error)) << error;
     FDT f;
-    ASSERT_TRUE(f.LoadParFile(dir / "rc.fdt", error)) << error;
+    ASSERT_TRUE(f.LoadParFile(dir / "sk.fdt", error)) << error;
     std::vector<std::string> lines;
     ASSERT_EQ(f.SymbolicText(lines, error), Outcome::Done) << error;
-    EXPECT_EQ(ReadBytes(dir / "rc.out"), "(  + V1 R2)\r\n\r\n" + kRule
-                                             + "(  + R2 + R1)\r\n\r\n(  + C1 R1 R2) s\r\n\r\n");
-    // The numbers agree with the same values put into the expression.
-    const double v1 = 1, r1 = 1000, r2 = 2000, c1 = 1e-6;
-    EXPECT_NEAR(f.gain[0], v1 * r2 / (c1 * r1 * r2), 1e-9);
-    EXPECT_NEAR(f.denominatorRows[0][0], (r1 + r2) / (c1 * r1 * r2), 1e-9);
+    EXPECT_EQ(ReadBytes(dir / "sk.out"), "(  + E1)\r\n\r\n" + kRule
+                                             + "(  +1)\r\n\r\n"
+                                               "(  - E1 C1 R1 + C1 R1 + C2 R2 + C2 R1) s\r\n\r\n"
+                                               "(  + C2 C1 R1 R2) s^2\r\n\r\n");
+    // The text read back with the values gives the evaluated coefficients.
+    std::vector<double> sums[2] = {std::vector<double>(1), std::vector<double>(3)};
+    int section = 0;
+    for (const std::string& line : lines) {
+        if (line == std::string(78, '-')) {
+            section = 1;
+        } else if (!line.empty()) {
+            int power = 0;
+            double v = LineValue(f, line, power);
+            sums[section].at(static_cast<std::size_t>(power)) = v;
+        }
+    }
+    for (int k = 0; k < 3; ++k)
+        EXPECT_NEAR(sums[1][k] / sums[1][2], f.denominatorRows[k][0], 1e-12 * f.denominatorRows[k][0]);
+    EXPECT_NEAR(sums[0][0] / sums[1][2], f.gain[0], 1e-12 * f.gain[0]);
 }
 
 TEST(Symbolic, FileBytesOfEmptySums)
