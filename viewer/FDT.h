@@ -62,7 +62,8 @@ public:
     bool SymbolicAsksFirst() const;
     std::string SymbolicQuestion() const;
     void DeclineSymbolic() { viewKind = View::Numeric; }
-    // Reads the terms and writes the .out file; Failed with the message.
+    // Reads the terms and writes the .out file. Aborted: nothing written, an
+    // older .out kept; Failed: the same, with the message.
     Outcome BuildSymbolicText(std::string& error);
     // The lines of the .out file, built first when it is not built yet.
     Outcome SymbolicText(std::vector<std::string>& lines, std::string& error);
