@@ -35,6 +35,14 @@ protected:
         return part;
     }
     void Output(Pt at) { board.Place('v', "", at); }
+    // The source, instances of two subcircuits in a chain, the output.
+    void Chain(const std::string& first, const std::string& second)
+    {
+        GCompo& v1 = Source();
+        GCompo& x1 = board.PlaceInstance(first, folder.Folder(), "X5", CircuitBoard::Terminal(v1, 0));
+        GCompo& x2 = board.PlaceInstance(second, folder.Folder(), "X6", CircuitBoard::Terminal(x1, 1));
+        Output(CircuitBoard::Terminal(x2, 1));
+    }
 
     void ExpectFunction(const Formula& expected)
     {
@@ -188,10 +196,7 @@ TEST_F(EndToEnd, NestedSubcircuits)
     WriteBytes(folder / "lp.sbc", "4 4 L2 R2 \r\nR1 1 2 1000 0\r\nC1 2 0 1e-06 0\r\n");
     WriteBytes(folder / "lp2.sbc", "4 4 L2 R2 \r\nR1_X1  1 3 2000 0\r\nC1_X1  3 0 1e-06 0\r\n\r\n"
                                    "R1_X2  3 2 500 0\r\nC1_X2  2 0 2e-06 0\r\n\r\n");
-    GCompo& v1 = Source();
-    GCompo& x5 = board.PlaceInstance("lp2", folder.Folder(), "X5", CircuitBoard::Terminal(v1, 0));
-    GCompo& x6 = board.PlaceInstance("lp", folder.Folder(), "X6", CircuitBoard::Terminal(x5, 1));
-    Output(CircuitBoard::Terminal(x6, 1));
+    Chain("lp2", "lp");
     ExpectFunction([](Complex s) {
         // Chain matrices of series R, shunt C sections; open output: Vout/Vin = 1/A.
         Complex a = 1, b = 0, c = 0, d = 1;
@@ -210,10 +215,7 @@ TEST_F(EndToEnd, TwoInstancesOfATransistorStage)
 {
     WriteBytes(folder / "stage.sbc", "4 4 L2 R2 \r\nRb 1 3 1000 0\r\nRhie_Q1 3 _1 2000 0\r\n"
                                      "Fhfe_Q1 2 0 _1 0 50 0\r\nRL 2 0 5000 0\r\n");
-    GCompo& v1 = Source();
-    GCompo& x1 = board.PlaceInstance("stage", folder.Folder(), "X1", CircuitBoard::Terminal(v1, 0));
-    GCompo& x2 = board.PlaceInstance("stage", folder.Folder(), "X2", CircuitBoard::Terminal(x1, 1));
-    Output(CircuitBoard::Terminal(x2, 1));
+    Chain("stage", "stage");
     ExpectFunction([](Complex) {
         double rin = 3000, hfe = 50, rl = 5000, loaded = rl * rin / (rl + rin);
         return (-hfe / rin * loaded) * (-hfe / rin * rl);

@@ -1,29 +1,16 @@
 // The circuit-file lines of each kind of schematic part.
+#include "TestSupport.h"
 #include "editor/CircuitFields.h"
 #include "editor/PartLines.h"
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace {
 
 using Lines = std::vector<std::string>;
-
-std::unique_ptr<GCompo> Part(char kind, const std::string& name, std::initializer_list<int> nodes,
-                             bool options = false)
-{
-    auto part = std::make_unique<GCompo>(kind, nullptr, options, options, options);
-    part->Name = name;
-    part->TermCount = static_cast<int>(nodes.size());
-    int i = 0;
-    for (int n : nodes)
-        part->Node[i++] = static_cast<std::uint16_t>(n);
-    return part;
-}
 
 Lines LinesOf(const GCompo& part, int& counter)
 {
@@ -41,7 +28,7 @@ Lines LinesOf(const GCompo& part)
 
 TEST(CircuitFields, EachFieldBringsItsBlank)
 {
-    auto r = Part('R', "R1", {0, 65535});
+    auto r = PartOnNodes('R', "R1", {0, 65535});
     r->Param[0] = -2.5e-05;
     r->Param[4] = 1.234567891234;
     r->Value = 1e-12;
@@ -83,7 +70,7 @@ TEST(PartLines, GenericLineOfEveryKind)
         {'n', "n1", {1, 0, 2, 0}, 2, true, "n1 1 0 2 0 2 0"},
     };
     for (const GenericCase& c : cases) {
-        auto part = Part(c.kind, c.name, c.nodes);
+        auto part = PartOnNodes(c.kind, c.name, c.nodes);
         part->Value = c.value;
         part->Symbolic = c.symbolic;
         EXPECT_EQ(LinesOf(*part), Lines{c.line}) << c.kind;
@@ -93,18 +80,18 @@ TEST(PartLines, GenericLineOfEveryKind)
 
 TEST(PartLines, OpAmpHasGroundAndNeitherValueNorFlag)
 {
-    EXPECT_EQ(LinesOf(*Part('O', "O1", {3, 2, 4})), Lines{"O1 3 0 2 4"});
+    EXPECT_EQ(LinesOf(*PartOnNodes('O', "O1", {3, 2, 4})), Lines{"O1 3 0 2 4"});
 }
 
 TEST(PartLines, PartsWithoutTerminalsGiveNothing)
 {
     for (char kind : {'W', 'T', 't', 'R', 'X'})
-        EXPECT_TRUE(LinesOf(*Part(kind, "R1", {})).empty()) << kind;
+        EXPECT_TRUE(LinesOf(*PartOnNodes(kind, "R1", {})).empty()) << kind;
 }
 
 TEST(PartLines, HybridBjtOfTheWorkedExample)
 {
-    auto q = Part('Q', "Q1", {1, 0, 2});
+    auto q = PartOnNodes('Q', "Q1", {1, 0, 2});
     q->Param[0] = 1000;
     q->Param[1] = 0;
     q->Param[2] = 100;
@@ -117,7 +104,7 @@ TEST(PartLines, HybridBjtOfTheWorkedExample)
 
 TEST(PartLines, HybridBjtWithHreTakesTwoInternalNodes)
 {
-    auto q = Part('Q', "Q1", {1, 3, 2}, true);
+    auto q = PartOnNodes('Q', "Q1", {1, 3, 2}, true);
     int counter = 4;
     EXPECT_EQ(LinesOf(*q, counter), (Lines{"Rhie_Q1 1 _4 1000 0", "Ehre_Q1 _5 3 2 3 0.00025 0",
                                            "Fhfe_Q1 2 3 _4 _5 100 0", "Ghoe_Q1 2 3 2.5e-05 0"}));
@@ -126,30 +113,30 @@ TEST(PartLines, HybridBjtWithHreTakesTwoInternalNodes)
 
 TEST(PartLines, HybridPiBjt)
 {
-    EXPECT_EQ(LinesOf(*Part('q', "q1", {1, 0, 2}, true)),
+    EXPECT_EQ(LinesOf(*PartOnNodes('q', "q1", {1, 0, 2}, true)),
               (Lines{"Gbe_q1 1 0 0.001 0", "Ce_q1 1 0 1e-10 0", "Cc_q1 1 2 3e-12 0", "Gce_q1 2 0 1.25e-05 0",
                      "Hgm_q1 2 0 1 0 0.05 0"}));
 }
 
 TEST(PartLines, Mosfet)
 {
-    EXPECT_EQ(LinesOf(*Part('M', "M1", {1, 0, 2}, true)),
+    EXPECT_EQ(LinesOf(*PartOnNodes('M', "M1", {1, 0, 2}, true)),
               (Lines{"Cgs_M1 1 0 1e-12 0", "Cgd_M1 1 2 1e-12 0", "Hgm_M1 2 0 1 0 0.02 0", "Gd_M1 2 0 2e-05 0",
                      "Cds_M1 2 0 1e-12 0"}));
 }
 
 TEST(PartLines, ModelsWithEveryOptionalParameterZero)
 {
-    EXPECT_EQ(LinesOf(*Part('Q', "Q1", {1, 0, 2})), (Lines{"Rhie_Q1 1 _1 1000 0", "Fhfe_Q1 2 0 _1 0 100 0"}));
-    EXPECT_EQ(LinesOf(*Part('q', "q1", {1, 0, 2})), (Lines{"Gbe_q1 1 0 0.001 0", "Hgm_q1 2 0 1 0 0.05 0"}));
-    auto m = Part('M', "M1", {1, 0, 2});
+    EXPECT_EQ(LinesOf(*PartOnNodes('Q', "Q1", {1, 0, 2})), (Lines{"Rhie_Q1 1 _1 1000 0", "Fhfe_Q1 2 0 _1 0 100 0"}));
+    EXPECT_EQ(LinesOf(*PartOnNodes('q', "q1", {1, 0, 2})), (Lines{"Gbe_q1 1 0 0.001 0", "Hgm_q1 2 0 1 0 0.05 0"}));
+    auto m = PartOnNodes('M', "M1", {1, 0, 2});
     m->Param[3] = 0;
     EXPECT_EQ(LinesOf(*m), (Lines{"Hgm_M1 2 0 1 0 0.02 0", "Gd_M1 2 0 0 0"}));
 }
 
 TEST(PartLines, NegativeParametersAreWritten)
 {
-    auto q = Part('q', "q1", {1, 0, 2});
+    auto q = PartOnNodes('q', "q1", {1, 0, 2});
     q->Param[1] = -1e-10;
     q->Param[3] = -2;
     EXPECT_EQ(LinesOf(*q), (Lines{"Gbe_q1 1 0 0.001 0", "Ce_q1 1 0 -1e-10 0", "Gce_q1 2 0 -2 0",
@@ -158,7 +145,7 @@ TEST(PartLines, NegativeParametersAreWritten)
 
 TEST(PartLines, MutualInductanceCouplesUnderItsOwnName)
 {
-    auto k = Part('K', "K1", {1, 0, 2, 3});
+    auto k = PartOnNodes('K', "K1", {1, 0, 2, 3});
     k->Param[0] = 0.001;
     k->Param[1] = 0.004;
     k->Param[2] = 0.0015;
@@ -168,9 +155,9 @@ TEST(PartLines, MutualInductanceCouplesUnderItsOwnName)
 
 TEST(PartLines, InternalNodesFollowOnePartAfterAnother)
 {
-    auto q1 = Part('Q', "Q1", {1, 0, 2}, true);
-    auto q2 = Part('Q', "Q2", {2, 0, 3}, true);
-    auto k = Part('K', "K1", {3, 0, 4, 0});
+    auto q1 = PartOnNodes('Q', "Q1", {1, 0, 2}, true);
+    auto q2 = PartOnNodes('Q', "Q2", {2, 0, 3}, true);
+    auto k = PartOnNodes('K', "K1", {3, 0, 4, 0});
     int counter = 1;
     Lines all;
     for (const GCompo* part : {q1.get(), q2.get(), k.get()})

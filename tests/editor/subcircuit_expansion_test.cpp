@@ -1,9 +1,9 @@
 // Subcircuit instances expanded into renamed and renumbered element lines.
 #include "CircuitBoard.h"
+#include "TestSupport.h"
 #include "editor/CircuitWriter.h"
 #include "editor/PartLines.h"
 #include "editor/SubcktExpansion.h"
-#include "tests/platform/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -20,13 +20,8 @@ using Lines = std::vector<std::string>;
 std::unique_ptr<GCompo> Instance(const std::string& subcircuit, const std::string& name,
                                  std::initializer_list<int> nodes)
 {
-    auto x = std::make_unique<GCompo>('X', nullptr, false, false, false);
+    auto x = PartOnNodes('X', name, nodes);
     x->Text = subcircuit;
-    x->Name = name;
-    x->TermCount = static_cast<int>(nodes.size());
-    int i = 0;
-    for (int n : nodes)
-        x->Node[i++] = static_cast<std::uint16_t>(n);
     return x;
 }
 
