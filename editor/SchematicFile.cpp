@@ -1,5 +1,6 @@
 #include "editor/SchematicFile.h"
 
+#include "editor/ModelLines.h"
 #include "editor/SubcktSymbol.h"
 #include "formats/NumberText.h"
 #include "formats/TextFile.h"
@@ -76,8 +77,6 @@ std::string TextField(const std::string& line)
     return line.substr(at);
 }
 
-bool IsModel(char kind) { return kind == 'K' || kind == 'M' || kind == 'Q' || kind == 'q'; }
-
 bool IsKnownKind(char kind)
 {
     static const std::string kinds = "RGCLVIHYEFOnKQqMXWTgvi";
@@ -102,7 +101,7 @@ std::string SchematicLine(const GCompo& part)
         break;
     }
     line += std::to_string(part.Orientation) + "#" + part.Name + "#";
-    if (IsModel(part.Kind)) {
+    if (IsModelKind(part.Kind)) {
         line += part.Text + "#";
         for (double p : part.Param)
             line += GcvtText(p, 9) + "#";
@@ -136,7 +135,7 @@ std::unique_ptr<GCompo> ReadSchematicLine(const std::string& line, TCanvas* canv
     } else if (kind != 'X') {
         part->Orientation = ReadOrientation(f, 3);
         part->Name = Field(f, 4);
-        if (IsModel(kind)) {
+        if (IsModelKind(kind)) {
             part->Text = Field(f, 5);
             for (std::size_t i = 0; i < 5; ++i)
                 part->Param[i] = ReadDouble(f, 6 + i);

@@ -1,0 +1,6 @@
+#include "editor/EngineCommand.h"
+
+ProgramCommand EngineCommand(const std::string& programFolder, const std::string& circuitPath)
+{
+    return {programFolder + "Vimlo", {circuitPath}};
+}

@@ -1,0 +1,13 @@
+#pragma once
+// The command that starts the engine on a circuit file: the program Vimlo from
+// the folder of the running program, with the whole path as its one argument.
+#include <string>
+#include <vector>
+
+struct ProgramCommand {
+    std::string Program;
+    std::vector<std::string> Arguments;
+};
+
+// programFolder ends with '/'.
+ProgramCommand EngineCommand(const std::string& programFolder, const std::string& circuitPath);
