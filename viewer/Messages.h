@@ -9,4 +9,6 @@ inline constexpr const char* InvalidEndTime = "Invalid End Time !";
 inline constexpr const char* ZeroDenominator = "The denominator is identically zero !";
 inline constexpr const char* ZeroNumerator = "The numerator is identically zero !";
 inline constexpr const char* ListBadLimits = "Bad Frequency limits!";
+inline constexpr const char* ApproxNotFinite = "The network function holds a term whose value is not a finite number!";
+inline constexpr const char* ApproxOutOfRange = "A term of the network function is out of range at the judging frequencies!";
 }  // namespace Msg
