@@ -50,6 +50,8 @@ std::string APPROX::Approximate(const std::string& fdtPath, const ApproxChoice& 
     parName = ChangeFileExt(fdtPath, ".par");
     appFdtName = ChangeFileExt(fdtPath, "") + "_App.fdt";
     appParName = ChangeFileExt(appFdtName, ".par");
+    kept_[0].clear();
+    kept_[1].clear();
     TakeChoice(choice);
     if (!ReadPar(error))
         return "";
@@ -96,7 +98,8 @@ bool APPROX::ReadPar(std::string& error)
         return false;
     }
     // Lines 1 and 2 are copied as they stand; ReadParFile has checked them.
-    if (!ReadTextLines(parName, parLines_) || parLines_.size() < 4) {
+    if (!ReadTextLines(parName, parLines_) || parLines_.size() < 4 || SplitBlanks(parLines_[2]).empty()
+        || SplitBlanks(parLines_[3]).empty()) {
         error = "The file " + parName + " cannot be read!";
         return false;
     }

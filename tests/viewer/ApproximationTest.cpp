@@ -265,3 +265,37 @@ TEST_F(Amplifier, OneWaitWindowReportsBothPasses)
         EXPECT_LE(progress.percents.back(), 100);
     }
 }
+
+namespace {
+
+// Rewrites the source with the first coefficient negated while the first pass runs.
+class RewritingProgress : public RecordingProgress {
+public:
+    explicit RewritingProgress(std::string path) : path_(std::move(path)) {}
+    void ProcessMessages() override
+    {
+        if (polls++ == 0) {
+            std::string bytes = ReadBytes(path_);
+            bytes[8] = static_cast<char>(bytes[8] ^ 0x80);  // the sign bit of the little-endian double
+            WriteBytes(path_, bytes);
+        }
+    }
+
+private:
+    std::string path_;
+};
+
+}  // namespace
+
+TEST_F(Amplifier, ASourceRewrittenDuringTheRunIsRefused)
+{
+    const std::string fdt = Copy();
+    RewritingProgress progress(fdt);
+    ApproxRun run;
+    run.approx.progress = &progress;
+    RunApprox(run, fdt, ApproxChoice{});
+    EXPECT_EQ(run.result, "");
+    EXPECT_EQ(run.error, "The file " + fdt + " changed while it was being read!");
+    EXPECT_EQ(progress.calls, (std::vector<std::string>{"begin", "end"}));
+    EXPECT_EQ(dir_.Names(), (std::vector<std::string>{"amp.fdt", "amp.par"}));
+}
