@@ -1,7 +1,7 @@
 // Figures of the viewer's numeric core: coefficient evaluation of a large
 // network-function file against reading its bytes, the symbolic text of a
-// merged and an unmerged file, and roots plus responses of functions of
-// degree 10, 30 and 59.
+// merged and an unmerged file, roots plus responses of functions of degree
+// 10, 30 and 59, and the approximation of the large file.
 #include <stdlib.h>
 
 #include <chrono>
@@ -16,6 +16,7 @@
 #include "formats/BinaryFile.h"
 #include "formats/Term.h"
 #include "formats/TextFile.h"
+#include "viewer/Approx.h"
 #include "viewer/FDT.h"
 
 namespace {
@@ -235,6 +236,18 @@ int main(int argc, char** argv)
                 raw * 1e3, one * 1e3, one / raw, six * 1e3, six / raw, records * 1e3, records / raw);
     Symbolic(folder + "/small", kSymbolicMergeLimit, true);
     Symbolic(base, terms, false);
+    for (bool coefficients : {true, false}) {
+        ApproxChoice choice;
+        choice.coefficients = coefficients;
+        choice.freq1 = "1000";
+        choice.freq2 = "100000";
+        APPROX approx;
+        std::string result;
+        double seconds = Seconds([&] { result = approx.Approximate(base + ".fdt", choice, error); }, 3);
+        std::printf("approximation (%s, 5 %%): %.1f ms (%.2f x raw), kept %u + %u terms%s\n",
+                    coefficients ? "Coefficients" : "Num./Den.", seconds * 1e3, seconds / raw, approx.KeptCount(0),
+                    approx.KeptCount(1), result.empty() ? (" FAILED: " + error).c_str() : "");
+    }
     for (int degree : {10, 30, 59})
         Responses(folder, degree);
     std::filesystem::remove_all(folder);

@@ -15,4 +15,6 @@ inline std::string SymbolicTooBig(const std::string& outPath)
 {
     return "Symbolic FDT is too big to be shown!\r\nIt has been written in file: " + outPath;
 }
+inline constexpr const char* ApproxNotFinite = "The network function holds a term whose value is not a finite number!";
+inline constexpr const char* ApproxOutOfRange = "A term of the network function is out of range at the judging frequencies!";
 }  // namespace Msg
