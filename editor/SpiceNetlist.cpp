@@ -44,7 +44,9 @@ void Transistor(const GCompo& p, Models& models, std::vector<std::string>& lines
         written = true;
         return;
     }
-    lines.push_back(p.Name + Nodes(p, {2, 0, 1}) + (n ? " NPNNOM" : " PNPNOM"));
+    // SPICE names ignore case: "q1" would be the same device as "Q1".
+    std::string name = p.Kind == 'q' ? "Q" + p.Name : p.Name;
+    lines.push_back(name + Nodes(p, {2, 0, 1}) + (n ? " NPNNOM" : " PNPNOM"));
     bool& written = n ? models.npn : models.pnp;
     if (!written)
         lines.push_back(n ? ".MODEL NPNNOM NPN" : ".MODEL PNPNOM PNP");
@@ -71,13 +73,19 @@ void PartLines(const GCompo& p, Models& models, std::vector<std::string>& lines,
     case 'q':
     case 'M': Transistor(p, models, lines); break;
     case 'K': Mutual(p, lines); break;
-    case 'n':
-        lines.push_back("F_" + p.Name + Nodes(p, {1, 0, 2, 3}) + value);
+    case 'n':  // the primary current follows the current of the secondary's source
+        lines.push_back("F_" + p.Name + Nodes(p, {1, 0}) + " E_" + p.Name + value);
         lines.push_back("E_" + p.Name + Nodes(p, {2, 3, 0, 1}) + value);
         break;
+    case 'F':
+    case 'Y': {  // SPICE senses a controlling current in a voltage source
+        std::string sense = "V_" + p.Name;
+        lines.push_back(sense + Nodes(p, {2, 3}) + " 0");
+        lines.push_back((p.Kind == 'Y' ? "H" : "") + p.Name + Nodes(p, {0, 1}) + " " + sense + value);
+        break;
+    }
     case 'G': lines.push_back("R" + p.Name + Nodes(p, {0, 1}) + NumberField(1 / p.Value)); break;
     case 'H': lines.push_back("G" + p.Name + Nodes(p, {0, 1, 2, 3}) + value); break;
-    case 'Y': lines.push_back("H" + p.Name + Nodes(p, {0, 1, 2, 3}) + value); break;
     case 'V':
     case 'I': lines.push_back(p.Name + Nodes(p, {0, 1}) + " AC 1"); break;
     case 'X': {
