@@ -59,8 +59,7 @@ void Mutual(const GCompo& p, int& counter, std::vector<std::string>& lines)
     lines.push_back(p.Name + d + NodeField(p, 3) + a + b + ParamField(p, 2) + s);
 }
 
-}  // namespace
-
+// The name, the node of every terminal, the value and the symbolic flag.
 std::string GenericLine(const GCompo& part)
 {
     std::string line = part.Name;
@@ -68,6 +67,8 @@ std::string GenericLine(const GCompo& part)
         line += NodeField(part, i);
     return line + NumberField(part.Value) + SymbolicField(part);
 }
+
+}  // namespace
 
 void AppendElementLines(const GCompo& part, int& counter, std::vector<std::string>& lines)
 {

@@ -8,8 +8,7 @@
 #include <string>
 #include <vector>
 
-// The name, the node of every terminal, the value and the symbolic flag.
-std::string GenericLine(const GCompo& part);
-
-// Appends the lines of an element part (any kind but outputs and subcircuits).
+// Appends the lines of an element part (any kind but outputs and subcircuits);
+// a plain element gives its name, the node of every terminal, its value and
+// its symbolic flag.
 void AppendElementLines(const GCompo& part, int& counter, std::vector<std::string>& lines);

@@ -53,9 +53,21 @@ void Transistor(const GCompo& p, Models& models, std::vector<std::string>& lines
     written = true;
 }
 
+// The coupling factor of a mutual inductance, |M| / sqrt(L1 L2).
+double Coupling(const GCompo& p) { return std::fabs(p.Param[2]) / std::sqrt(p.Param[0] * p.Param[1]); }
+
+// The node of every terminal.
+std::string TerminalNodes(const GCompo& p)
+{
+    std::string text;
+    for (int i = 0; i < p.TermCount && i < 4; ++i)
+        text += NodeField(p, i);
+    return text;
+}
+
 void Mutual(const GCompo& p, std::vector<std::string>& lines)
 {
-    double k = std::fabs(p.Param[2]) / std::sqrt(p.Param[0] * p.Param[1]);
+    double k = Coupling(p);
     lines.push_back("Lp_" + p.Name + Nodes(p, {0, 1}) + ParamField(p, 0));
     lines.push_back("Ls_" + p.Name + Nodes(p, {2, 3}) + ParamField(p, 1));
     lines.push_back("K_" + p.Name + " Lp_" + p.Name + " Ls_" + p.Name + NumberField(k));
@@ -88,21 +100,11 @@ void PartLines(const GCompo& p, Models& models, std::vector<std::string>& lines,
     case 'H': lines.push_back("G" + p.Name + Nodes(p, {0, 1, 2, 3}) + value); break;
     case 'V':
     case 'I': lines.push_back(p.Name + Nodes(p, {0, 1}) + " AC 1"); break;
-    case 'X': {
-        std::string line = p.Name;
-        for (int i = 0; i < p.TermCount && i < 4; ++i)
-            line += NodeField(p, i);
-        lines.push_back(line + " " + p.Text);
+    case 'X':
+        lines.push_back(p.Name + TerminalNodes(p) + " " + p.Text);
         AddOnce(subcircuits, p.Text);
         break;
-    }
-    default: {
-        std::string line = p.Name;
-        for (int i = 0; i < p.TermCount && i < 4; ++i)
-            line += NodeField(p, i);
-        lines.push_back(line + value);
-        break;
-    }
+    default: lines.push_back(p.Name + TerminalNodes(p) + value); break;
     }
 }
 
@@ -111,18 +113,16 @@ bool Writable(const GCompo& p)
 {
     switch (p.Kind) {
     case 'G': return std::isfinite(1 / p.Value);
-    case 'K':
-        return std::isfinite(std::fabs(p.Param[2]) / std::sqrt(p.Param[0] * p.Param[1])) &&
-               std::isfinite(p.Param[0]) && std::isfinite(p.Param[1]);
-    case 'Q':
-    case 'q':
-    case 'M':
-    case 'O':
-    case 'X':
-    case 'V':
-    case 'I':
-    case 'i': return true;
-    default: return std::isfinite(p.Value);
+    case 'K': return std::isfinite(Coupling(p)) && std::isfinite(p.Param[0]) && std::isfinite(p.Param[1]);
+    case 'R':
+    case 'C':
+    case 'L':
+    case 'E':
+    case 'F':
+    case 'H':
+    case 'Y':
+    case 'n': return std::isfinite(p.Value);
+    default: return true;  // writes no number of its own
     }
 }
 
