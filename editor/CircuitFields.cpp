@@ -4,9 +4,11 @@
 
 std::string NodeField(const GCompo& part, int i) { return " " + std::to_string(part.Node[i]); }
 
-std::string ParamField(const GCompo& part, int i) { return " " + GcvtText(part.Param[i], 9); }
+std::string NumberField(double value) { return " " + GcvtText(value, 9); }
 
-std::string ValueField(const GCompo& part) { return " " + GcvtText(part.Value, 9); }
+std::string ParamField(const GCompo& part, int i) { return NumberField(part.Param[i]); }
+
+std::string ValueField(const GCompo& part) { return NumberField(part.Value); }
 
 std::string SymbolicField(const GCompo& part) { return part.Symbolic ? " 0" : " 1"; }
 

@@ -7,6 +7,8 @@
 
 // " " and the node number of terminal i.
 std::string NodeField(const GCompo& part, int i);
+// " " and a number with 9 significant digits.
+std::string NumberField(double value);
 // " " and model parameter i (0-based) with 9 significant digits.
 std::string ParamField(const GCompo& part, int i);
 // " " and the value with 9 significant digits.

@@ -1,0 +1,65 @@
+#include "editor/SubcircuitFiles.h"
+
+#include "editor/ElementLines.h"
+#include "editor/NodeNumbering.h"
+#include "editor/SpiceNetlist.h"
+#include "editor/SubcktLayout.h"
+#include "formats/Paths.h"
+#include "formats/TextFile.h"
+
+namespace {
+
+bool Write(const std::string& path, const std::vector<std::string>& lines, std::string& error)
+{
+    if (WriteTextLines(path, lines))
+        return true;
+    error = "Cannot create file \"" + path + "\"";
+    return false;
+}
+
+}  // namespace
+
+bool SubcircuitElementLines(const Schematic& subcircuit, const ExpandInstance& expand,
+                            std::vector<std::string>& lines, std::string& error)
+{
+    int counter = 1;
+    for (const auto& part : subcircuit.Parts) {
+        if (part->Kind == 'g' || part->Kind == 'v' || part->TermCount == 0)
+            continue;
+        if (part->Kind == 'X') {
+            std::string text;
+            if (!expand(*part, counter, text, error))
+                return false;
+            lines.push_back(text);
+            continue;
+        }
+        AppendElementLines(*part, counter, lines);
+        if (part->Kind == 'V' || part->Kind == 'I') {
+            error = "No independent sources in subcircuits!";
+            return false;
+        }
+    }
+    return true;
+}
+
+bool SaveSubcircuit(Schematic& subcircuit, TCanvas* canvas, const std::string& subcktFolder,
+                    const ExpandInstance& expand, std::string& error)
+{
+    if (subcircuit.FileName.empty()) {
+        error = "Save the schematic first!";
+        return false;
+    }
+    NumberNodes(subcircuit, canvas);
+    int ports = PortCount(subcircuit);
+    if (ports > 4) {
+        error = "No more than 4 terminals are allowed for SubCircuits !";
+        return false;
+    }
+    subcircuit.SubcktHeader = SubcktHeaderLine(SubcircuitName(subcircuit), ports);
+    std::vector<std::string> sbc{SymbolLine(subcircuit)}, sp;
+    if (!SubcircuitElementLines(subcircuit, expand, sbc, error) ||
+        !SpiceNetlistLines(subcircuit, subcktFolder, sp, error))
+        return false;
+    return Write(subcktFolder + SubcircuitName(subcircuit) + ".sbc", sbc, error) &&
+           Write(ChangeFileExt(subcircuit.FileName, ".sp"), sp, error);
+}
