@@ -2,7 +2,7 @@
 # Installs what the project needs to build and test on Debian.
 set -euo pipefail
 packages=(g++ cmake make ccache qt6-base-dev libgtest-dev
-          python3-numpy python3-scipy)
+          python3-numpy python3-scipy ngspice)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
