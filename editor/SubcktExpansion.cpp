@@ -1,27 +1,13 @@
 #include "editor/SubcktExpansion.h"
 
 #include "editor/CircuitFields.h"
+#include "editor/IntText.h"
 #include "formats/TextFile.h"
 #include "formats/Tokens.h"
 
 #include <algorithm>
 
 namespace {
-
-// StrToIntDef of a decimal token: 0 unless the whole token is an integer.
-long long TokenNumber(const std::string& token)
-{
-    std::size_t i = token.size() > 1 && (token[0] == '+' || token[0] == '-') ? 1 : 0;
-    if (i == token.size())
-        return 0;
-    long long value = 0;
-    for (std::size_t k = i; k < token.size(); ++k) {
-        if (token[k] < '0' || token[k] > '9' || value > 1000000000)
-            return 0;
-        value = value * 10 + (token[k] - '0');
-    }
-    return token[0] == '-' ? -value : value;
-}
 
 class Rewriter {
 public:
@@ -52,9 +38,9 @@ private:
     {
         if (token == "0")
             return " 0";
-        long long port = TokenNumber(token);
+        int port = StrToIntDef(token, 0);
         if (port >= 1 && port <= instance_.TermCount)
-            return NodeField(instance_, static_cast<int>(port - 1));
+            return NodeField(instance_, port - 1);
         auto at = std::find(internals_.begin(), internals_.end(), token);
         if (at == internals_.end())
             at = internals_.insert(internals_.end(), token);

@@ -48,6 +48,8 @@ public:
 
     std::complex<double> At(std::complex<double> s) const { return Sum(numerator_, s) / Sum(denominator_, s); }
     const std::vector<std::string>& Names() const { return par_.names; }
+    std::size_t NumeratorTerms() const { return numerator_.size(); }
+    std::size_t DenominatorTerms() const { return denominator_.size(); }
 
 private:
     std::complex<double> Sum(const std::vector<TERM>& terms, std::complex<double> s) const
