@@ -4,7 +4,7 @@
 #include "editor/SpiceRun.h"
 #include "editor/SubcircuitFiles.h"
 #include "formats/TextFile.h"
-#include "tests/platform/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "RecordingCanvas.h"
 #include "editor/SubcircuitFiles.h"
 #include "editor/SubcktLayout.h"
-#include "tests/platform/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
