@@ -4,6 +4,14 @@
 
 std::string NodeField(const GCompo& part, int i) { return " " + std::to_string(part.Node[i]); }
 
+std::string NodeFields(const GCompo& part)
+{
+    std::string text;
+    for (int i = 0; i < part.TermCount && i < 4; ++i)
+        text += NodeField(part, i);
+    return text;
+}
+
 std::string NumberField(double value) { return " " + GcvtText(value, 9); }
 
 std::string ParamField(const GCompo& part, int i) { return NumberField(part.Param[i]); }

@@ -7,6 +7,8 @@
 
 // " " and the node number of terminal i.
 std::string NodeField(const GCompo& part, int i);
+// The node field of every terminal, in terminal order.
+std::string NodeFields(const GCompo& part);
 // " " and a number with 9 significant digits.
 std::string NumberField(double value);
 // " " and model parameter i (0-based) with 9 significant digits.

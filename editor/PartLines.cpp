@@ -6,10 +6,7 @@
 
 std::string GenericLine(const GCompo& part)
 {
-    std::string line = part.Name;
-    for (int i = 0; i < part.TermCount; ++i)
-        line += NodeField(part, i);
-    return line + ValueField(part) + SymbolicField(part);
+    return part.Name + NodeFields(part) + ValueField(part) + SymbolicField(part);
 }
 
 bool PartLines(const GCompo& part, int& counter, const std::string& subcktFolder,

@@ -56,15 +56,6 @@ void Transistor(const GCompo& p, Models& models, std::vector<std::string>& lines
 // The coupling factor of a mutual inductance, |M| / sqrt(L1 L2).
 double Coupling(const GCompo& p) { return std::fabs(p.Param[2]) / std::sqrt(p.Param[0] * p.Param[1]); }
 
-// The node of every terminal.
-std::string TerminalNodes(const GCompo& p)
-{
-    std::string text;
-    for (int i = 0; i < p.TermCount && i < 4; ++i)
-        text += NodeField(p, i);
-    return text;
-}
-
 void Mutual(const GCompo& p, std::vector<std::string>& lines)
 {
     double k = Coupling(p);
@@ -101,10 +92,10 @@ void PartLines(const GCompo& p, Models& models, std::vector<std::string>& lines,
     case 'V':
     case 'I': lines.push_back(p.Name + Nodes(p, {0, 1}) + " AC 1"); break;
     case 'X':
-        lines.push_back(p.Name + TerminalNodes(p) + " " + p.Text);
+        lines.push_back(p.Name + NodeFields(p) + " " + p.Text);
         AddOnce(subcircuits, p.Text);
         break;
-    default: lines.push_back(p.Name + TerminalNodes(p) + value); break;
+    default: lines.push_back(p.Name + NodeFields(p) + value); break;
     }
 }
 

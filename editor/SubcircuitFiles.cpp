@@ -1,7 +1,7 @@
 #include "editor/SubcircuitFiles.h"
 
-#include "editor/ElementLines.h"
 #include "editor/NodeNumbering.h"
+#include "editor/PartLines.h"
 #include "editor/SpiceNetlist.h"
 #include "editor/SubcktLayout.h"
 #include "formats/Paths.h"
@@ -19,21 +19,15 @@ bool Write(const std::string& path, const std::vector<std::string>& lines, std::
 
 }  // namespace
 
-bool SubcircuitElementLines(const Schematic& subcircuit, const ExpandInstance& expand,
+bool SubcircuitElementLines(const Schematic& subcircuit, const std::string& subcktFolder,
                             std::vector<std::string>& lines, std::string& error)
 {
     int counter = 1;
     for (const auto& part : subcircuit.Parts) {
-        if (part->Kind == 'g' || part->Kind == 'v' || part->TermCount == 0)
+        if (part->Kind == 'g' || part->Kind == 'v' || part->TermCount <= 0)
             continue;
-        if (part->Kind == 'X') {
-            std::string text;
-            if (!expand(*part, counter, text, error))
-                return false;
-            lines.push_back(text);
-            continue;
-        }
-        AppendElementLines(*part, counter, lines);
+        if (!PartLines(*part, counter, subcktFolder, lines, error))
+            return false;
         if (part->Kind == 'V' || part->Kind == 'I') {
             error = "No independent sources in subcircuits!";
             return false;
@@ -43,7 +37,7 @@ bool SubcircuitElementLines(const Schematic& subcircuit, const ExpandInstance& e
 }
 
 bool SaveSubcircuit(Schematic& subcircuit, TCanvas* canvas, const std::string& subcktFolder,
-                    const ExpandInstance& expand, std::string& error)
+                    std::string& error)
 {
     if (subcircuit.FileName.empty()) {
         error = "Save the schematic first!";
@@ -57,7 +51,7 @@ bool SaveSubcircuit(Schematic& subcircuit, TCanvas* canvas, const std::string& s
     }
     subcircuit.SubcktHeader = SubcktHeaderLine(SubcircuitName(subcircuit), ports);
     std::vector<std::string> sbc{SymbolLine(subcircuit)}, sp;
-    if (!SubcircuitElementLines(subcircuit, expand, sbc, error) ||
+    if (!SubcircuitElementLines(subcircuit, subcktFolder, sbc, error) ||
         !SpiceNetlistLines(subcircuit, subcktFolder, sp, error))
         return false;
     return Write(subcktFolder + SubcircuitName(subcircuit) + ".sbc", sbc, error) &&

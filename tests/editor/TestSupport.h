@@ -1,7 +1,7 @@
 #pragma once
 // Shared fixtures: a subcircuit symbol file in a temporary folder; parts on given nodes.
 #include "editor/GCompo.h"
-#include "tests/platform/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <cstdint>
 #include <initializer_list>

@@ -2,9 +2,10 @@
 // analysed by the engine's core; the network function against the circuit's
 // hand-written small-signal formula.
 #include "CircuitBoard.h"
-#include "EngineResult.h"
 #include "editor/CircuitWriter.h"
-#include "tests/platform/TempFolder.h"
+#include "formats/Paths.h"
+#include "tests/support/EngineRun.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -49,7 +50,8 @@ protected:
         board.schematic.FileName = folder / "circuit.sch";
         std::string path, message;
         ASSERT_TRUE(WriteCircuitFile(board.schematic, &board.canvas, folder.Folder(), path, message)) << message;
-        EngineResult result(path);
+        ASSERT_TRUE(RunEngineOn(path, message)) << message;
+        NetworkFunction result = ReadNetworkFunction(ChangeFileExt(path, ".fdt"));
         for (double w : {1.0, 1e3, 1e5, 3e6}) {
             Complex s(0, w), want = expected(s), got = result.At(s);
             EXPECT_LE(std::abs(got - want), 1e-9 * std::abs(want)) << "w=" << w << " engine " << got << " formula "

@@ -3,7 +3,7 @@
 #include "CircuitBoard.h"
 #include "editor/CircuitWriter.h"
 #include "editor/EngineCommand.h"
-#include "tests/platform/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

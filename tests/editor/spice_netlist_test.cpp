@@ -4,7 +4,7 @@
 #include "editor/SpiceRun.h"
 #include "editor/SubcircuitFiles.h"
 #include "formats/TextFile.h"
-#include "tests/platform/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -457,9 +457,7 @@ TEST(SpiceNetlistInNgspice, SavedSubcircuitServesATopLevelDeck)
     place('v', "", 100, 100, 1, 2);
     place('v', "", 100, 160, 1, 0);
     std::string error;
-    ASSERT_TRUE(SaveSubcircuit(sub, &canvas, folder.Folder(),
-                               [](const GCompo&, int&, std::string&, std::string&) { return false; }, error))
-        << error;
+    ASSERT_TRUE(SaveSubcircuit(sub, &canvas, folder.Folder(), error)) << error;
     Schematic top;
     top.FileName = folder / "top.sch";
     AddNumbered(top, 'V', "V1", {1, 0});

@@ -1,9 +1,8 @@
 #include "NetlistSupport.h"
 #include "RecordingCanvas.h"
-#include "editor/ElementLines.h"
 #include "editor/SubcircuitFiles.h"
 #include "editor/SubcktLayout.h"
-#include "tests/platform/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -74,13 +73,11 @@ Lines LinesOf(Schematic& s)
 {
     Lines lines;
     std::string error;
-    EXPECT_TRUE(SubcircuitElementLines(
-        s, [](const GCompo&, int&, std::string&, std::string&) { return false; }, lines, error))
-        << error;
+    EXPECT_TRUE(SubcircuitElementLines(s, "", lines, error)) << error;
     return lines;
 }
 
-TEST(ElementLines, WorkedExamples)
+TEST(SubcircuitLines, WorkedExamples)
 {
     Schematic s;
     AddNumbered(s, 'R', "R1", {1, 2}, 1000);
@@ -91,7 +88,7 @@ TEST(ElementLines, WorkedExamples)
                                  "Ghoe_Q1 2 0 0.0001 1"}));
 }
 
-TEST(ElementLines, EveryKindWithAllItsLines)
+TEST(SubcircuitLines, EveryKindWithAllItsLines)
 {
     Schematic s;
     AddNumbered(s, 'G', "G1", {1, 0}, 0.5);
@@ -144,7 +141,7 @@ TEST(ElementLines, EveryKindWithAllItsLines)
                           }));
 }
 
-TEST(ElementLines, ModelsWithoutOptionalPartsGiveTwoLines)
+TEST(SubcircuitLines, ModelsWithoutOptionalPartsGiveTwoLines)
 {
     Schematic s;
     SetParams(AddNumbered(s, 'Q', "Q1", {1, 0, 2}), 1000, 0, 100, 0, 0);
@@ -154,7 +151,7 @@ TEST(ElementLines, ModelsWithoutOptionalPartsGiveTwoLines)
                                  "Hgm_q1 2 0 1 0 0.05 0", "Hgm_M1 2 0 1 0 0.02 0", "Gd_M1 2 0 0 0"}));
 }
 
-TEST(ElementLines, GroundsPortsAndPartsWithoutTerminalsGiveNothing)
+TEST(SubcircuitLines, GroundsPortsAndPartsWithoutTerminalsGiveNothing)
 {
     Schematic s;
     AddNumbered(s, 'g', "", {0});
@@ -166,24 +163,19 @@ TEST(ElementLines, GroundsPortsAndPartsWithoutTerminalsGiveNothing)
     EXPECT_EQ(LinesOf(s), (Lines{"R1 1 0 5 0"}));
 }
 
-TEST(ElementLines, NestedInstancesAreOneEntryAndShareTheCounter)
+TEST(SubcircuitLines, NestedInstancesAreExpandedAndShareTheCounter)
 {
+    TempFolder folder;
+    WriteBytes(folder / "div.sbc", "4 4 L2 R2 \r\nR1 1 3 100 0\r\n");
     Schematic s;
     SetParams(AddNumbered(s, 'Q', "Q1", {1, 0, 2}), 1000, 0, 100, 0, 0);
     AddInstance(s, "X1", "div", {1, 2});
     SetParams(AddNumbered(s, 'Q', "Q2", {1, 0, 2}), 1000, 0, 100, 0, 0);
-    std::vector<int> counters;
-    auto expand = [&](const GCompo& x, int& counter, std::string& text, std::string&) {
-        counters.push_back(counter);
-        text = "R1_" + x.Name + "  1 _" + std::to_string(counter) + " 100 0\r\n";
-        counter += 1;
-        return true;
-    };
     Lines lines;
     std::string error;
-    ASSERT_TRUE(SubcircuitElementLines(s, expand, lines, error));
-    EXPECT_EQ(counters, std::vector<int>{2});
-    EXPECT_EQ(lines, (Lines{"Rhie_Q1 1 _1 1000 0", "Fhfe_Q1 2 0 _1 0 100 0", "R1_X1  1 _2 100 0\r\n",
+    ASSERT_TRUE(SubcircuitElementLines(s, folder.Folder(), lines, error)) << error;
+    // The instance's internal node 3 takes the counter's 2; an empty line ends its group.
+    EXPECT_EQ(lines, (Lines{"Rhie_Q1 1 _1 1000 0", "Fhfe_Q1 2 0 _1 0 100 0", "R1_X1  1 _2 100 0", "",
                             "Rhie_Q2 1 _3 1000 0", "Fhfe_Q2 2 0 _3 0 100 0"}));
 }
 
@@ -215,19 +207,20 @@ public:
         s.Parts.push_back(std::move(part));
         return *s.Parts.back();
     }
-    bool Save()
+    bool Save() { return SaveSubcircuit(s, &canvas, folder.Folder(), error); }
+    // A wire between two points.
+    void Wire(int x1, int y1, int x2, int y2)
     {
-        return SaveSubcircuit(s, &canvas, folder.Folder(), expand, error);
+        auto w = std::make_unique<GCompo>('W', &canvas, false, false, false);
+        w->X2 = x1;
+        w->Y2 = y1;
+        w->X = x2;
+        w->Y = y2;
+        w->StartFixed = 1;
+        w->Draw(true, false);
+        s.Parts.push_back(std::move(w));
     }
 
-    ExpandInstance expand = [](const GCompo& x, int&, std::string& text, std::string& message) {
-        if (x.Text == "missing") {
-            message = "Cannot open file \"missing.sbc\"";
-            return false;
-        }
-        text = "R1_" + x.Name + "  1 2 5 0\r\n";
-        return true;
-    };
     TempFolder folder;
     RecordingCanvas canvas;
     Schematic s;
@@ -247,12 +240,15 @@ TEST_F(SaveSubcircuitTest, ModelNodesAndNestedInstancesGoIntoTheFile)
 {
     GCompo& q = Place('Q', "Q1", 300, 100);
     SetParams(q, 1000, 0, 100, 0, 0);
-    WriteBytes(folder / "inner.sbc", "4 4 L2 R2 \r\n");
+    WriteBytes(folder / "inner.sbc", "4 4 L2 R2 \r\nR1 1 2 5 0\r\n");
     auto x = std::make_unique<GCompo>("inner", &canvas, folder.Folder());
     x->Name = "X1";
     x->X = 500;
     x->Y = 500;
     x->Draw(true, false);
+    // The instance's ports on the subcircuit's ports 1 and 2.
+    Wire(x->TermX[0], x->TermY[0], 100, 100);
+    Wire(x->TermX[1], x->TermY[1], 100, 160);
     s.Parts.push_back(std::move(x));
     ASSERT_TRUE(Save()) << error;
     std::string sbc = ReadBytes(folder / "div.sbc");
@@ -276,7 +272,7 @@ TEST_F(SaveSubcircuitTest, RefusedCasesWriteNothing)
     struct Case {
         const char* what;
         std::function<void(SaveSubcircuitTest&)> change;
-        const char* message;
+        std::string message;
         const char* header;  // the header afterwards
     };
     const Case cases[] = {
@@ -294,7 +290,7 @@ TEST_F(SaveSubcircuitTest, RefusedCasesWriteNothing)
              x.Text = "missing";
              x.TermCount = 1;
          },
-         "Cannot open file \"missing.sbc\"", ".SUBCKT div 1 2"},
+         "Cannot open file \"" + (folder / "missing.sbc") + "\"", ".SUBCKT div 1 2"},
         {"no name", [](SaveSubcircuitTest& t) { t.s.FileName.clear(); }, "Save the schematic first!", "old"},
     };
     for (const Case& c : cases) {
@@ -314,7 +310,7 @@ TEST_F(SaveSubcircuitTest, MissingFolderIsReportedAndOldFilesStay)
     ASSERT_TRUE(Save()) << error;
     std::string old = ReadBytes(folder / "div.sbc");
     Place('R', "R3", 300, 100);
-    EXPECT_FALSE(SaveSubcircuit(s, &canvas, folder / "none/", expand, error));
+    EXPECT_FALSE(SaveSubcircuit(s, &canvas, folder / "none/", error));
     EXPECT_EQ(error, "Cannot create file \"" + (folder / "none/div.sbc") + "\"");
     EXPECT_EQ(ReadBytes(folder / "div.sbc"), old);
 }

@@ -1,80 +1,12 @@
 #pragma once
-// Runs the engine's core on circuit texts in a temporary folder and reads
-// the result files back.
-#include <complex>
-#include <filesystem>
-#include <stdexcept>
+// The engine tests' circuits: texts in a temporary folder, run by the engine's
+// core, their result files read back.
 #include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
 
-#include "engine/Circuito.h"
-#include "engine/EngineHost.h"
-#include "formats/ParFile.h"
-#include "formats/Term.h"
-
-// Records what the core asks of its host; Fatal throws.
-class RecordingHost : public EngineHost {
-public:
-    struct FatalEnd : std::runtime_error {
-        using std::runtime_error::runtime_error;
-    };
-    void ShowMessage(const std::string& text) override { messages.push_back(text); }
-    bool AskYesNo(const std::string& text) override
-    {
-        questions.push_back(text);
-        return answer;
-    }
-    void ProcessMessages() override
-    {
-        ++polls;
-        if (abortAtPoll && polls >= abortAtPoll && circuit)
-            circuit->Abort();
-    }
-    [[noreturn]] void Fatal(const std::string& text) override { throw FatalEnd(text); }
-
-    std::vector<std::string> messages;
-    std::vector<std::string> questions;
-    bool answer = true;
-    int polls = 0;
-    int abortAtPoll = 0;
-    Circuito* circuit = nullptr;
-};
-
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
-    // Writes text (lines joined with CR LF) and returns the path.
-    std::string Write(const std::string& name, const std::string& text) const;
-
-private:
-    std::filesystem::path path_;
-};
-
-// A network function read back from its two files.
-struct NetworkFunction {
-    ParFile par;
-    std::vector<TERM> numerator, denominator;
-    std::complex<double> Numerator(std::complex<double> s) const { return Sum(numerator, s); }
-    std::complex<double> Denominator(std::complex<double> s) const { return Sum(denominator, s); }
-    std::complex<double> At(std::complex<double> s) const { return Numerator(s) / Denominator(s); }
-    std::complex<double> Sum(const std::vector<TERM>& terms, std::complex<double> s) const;
-};
-
-// Reads X.fdt and X.par; throws on any inconsistency.
-NetworkFunction ReadNetworkFunction(const std::string& fdtPath);
-
-// Runs a whole analysis of the circuit file as the driver does.
-struct EngineRun {
-    bool ok = false;
-    int nodes = 0, branches = 0;
-    unsigned numeratorTerms = 0, denominatorTerms = 0;
-    bool aborted = false;
-};
-EngineRun RunEngine(const std::string& circuitPath, RecordingHost& host, bool fromCommandLine = false);
+#include "tests/support/EngineRun.h"
+#include "tests/support/TempFolder.h"
 
 // A circuit text with the name its test case carries.
 struct NamedCircuit {
@@ -88,6 +20,3 @@ std::string ParamName(const ::testing::TestParamInfo<T>& info)
 {
     return info.param.name;
 }
-
-// Bytes of a file, "" when missing.
-std::string FileBytes(const std::string& path);

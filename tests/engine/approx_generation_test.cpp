@@ -40,7 +40,7 @@ Analysis Analyse(const TempFolder& folder, const std::string& name, const std::s
     a.run = RunEngine(folder.Write(name + ".crc", circuit), host);
     a.messages = host.messages;
     if (a.run.ok)
-        a.f = ReadNetworkFunction(folder.File(name + ".fdt"));
+        a.f = ReadNetworkFunction(folder / (name + ".fdt"));
     return a;
 }
 
@@ -145,7 +145,7 @@ TEST(ApproxTest, AbortEndsBothSectionsWithTheirEndRecords)
     EngineRun run = RunEngine(folder.Write("app.crc", WithApp(kAmplifier, "0", "3 10 1e4 1e7")), host);
     ASSERT_TRUE(run.ok);
     EXPECT_TRUE(run.aborted);
-    NetworkFunction f = ReadNetworkFunction(folder.File("app.fdt"));
+    NetworkFunction f = ReadNetworkFunction(folder / "app.fdt");
     Analysis exact = Analyse(folder, "exact", kAmplifier);
     EXPECT_LT(f.denominator.size(), exact.f.denominator.size());
 }
@@ -156,8 +156,8 @@ TEST(ApproxTest, OutputNodeOnNoElementLineStopsTheRun)
     Analysis approx = Analyse(folder, "app", "t\n.APP 5 1 1\nV1 1 0 1 1\nR1 1 0 1000 0\n.OUT 7\n");
     EXPECT_FALSE(approx.run.ok);
     EXPECT_EQ(approx.messages, std::vector<std::string>{"The output node 7 is on no element line!"});
-    EXPECT_EQ(FileBytes(folder.File("app.fdt")), "");
-    EXPECT_EQ(FileBytes(folder.File("app.par")), "");
+    EXPECT_EQ(ReadBytes(folder / "app.fdt"), "");
+    EXPECT_EQ(ReadBytes(folder / "app.par"), "");
 }
 
 TEST(ApproxTest, ElementsSortByDescendingWeight)

@@ -47,7 +47,7 @@ TEST_P(EvaluatorTest, MagnitudesEqualTheExactTermSums)
     RecordingHost host;
     std::string path = folder.Write("c.crc", GetParam().circuit);
     ASSERT_TRUE(RunEngine(path, host).ok) << (host.messages.empty() ? "" : host.messages[0]);
-    NetworkFunction f = ReadNetworkFunction(folder.File("c.fdt"));
+    NetworkFunction f = ReadNetworkFunction(folder / "c.fdt");
     CircNum exact(path, host);
     ASSERT_TRUE(exact.Ok());
     for (double w : {1.0, 317.0, 1e4, 2.9e5}) {

@@ -20,7 +20,7 @@ std::string Ladder(int sections)
 bool NoResults(const TempFolder& folder)
 {
     for (const char* name : {"c.par", "c.fdt", "c.par.part", "c.fdt.part"})
-        if (std::filesystem::exists(folder.File(name)))
+        if (std::filesystem::exists(folder / name))
             return false;
     return true;
 }
@@ -33,7 +33,7 @@ TEST(EnumerationTest, CountsAndParameterLines)
     ASSERT_TRUE(run.ok);
     EXPECT_EQ(run.numeratorTerms, 1u);
     EXPECT_EQ(run.denominatorTerms, 13u);  // a Fibonacci number
-    NetworkFunction f = ReadNetworkFunction(folder.File("c.fdt"));
+    NetworkFunction f = ReadNetworkFunction(folder / "c.fdt");
     EXPECT_EQ(f.par.numeratorDegree, 0u);
     EXPECT_EQ(f.par.denominatorDegree, 3u);
     EXPECT_TRUE(host.questions.empty());
@@ -48,8 +48,8 @@ TEST(EnumerationTest, NoCommonTreeGivesEmptySections)
     ASSERT_TRUE(run.ok);
     EXPECT_EQ(run.numeratorTerms, 0u);
     EXPECT_EQ(run.denominatorTerms, 0u);
-    EXPECT_EQ(FileBytes(folder.File("c.fdt")), std::string(20, '\0'));
-    EXPECT_EQ(FileBytes(folder.File("c.par")), "R1 $ $ \r\n1 -1 1 \r\n0 0\r\n0 0\r\n");
+    EXPECT_EQ(ReadBytes(folder / "c.fdt"), std::string(20, '\0'));
+    EXPECT_EQ(ReadBytes(folder / "c.par"), "R1 $ $ \r\n1 -1 1 \r\n0 0\r\n0 0\r\n");
 }
 
 TEST(EnumerationTest, ZeroTermIsNotWrittenAsAnEndRecord)
@@ -59,7 +59,7 @@ TEST(EnumerationTest, ZeroTermIsNotWrittenAsAnEndRecord)
     TempFolder folder;
     RecordingHost host;
     ASSERT_TRUE(RunEngine(folder.Write("c.crc", circuit), host).ok);
-    NetworkFunction f = ReadNetworkFunction(folder.File("c.fdt"));
+    NetworkFunction f = ReadNetworkFunction(folder / "c.fdt");
     for (const TERM& t : f.denominator)
         EXPECT_FALSE(t.IsEndRecord());
     std::complex<double> s(0, 1);
@@ -102,7 +102,7 @@ TEST(EnumerationTest, BigOutputQuestionOnlyFromTheCommandLine)
     EXPECT_TRUE(run.ok);
     EXPECT_GT(run.denominatorTerms, Circuito::kBigOutputTerms);
     EXPECT_LT(run.denominatorTerms, Circuito::kBigOutputTerms + 1000);
-    ReadNetworkFunction(folder.File("c.fdt"));  // complete sections, counts as written
+    ReadNetworkFunction(folder / "c.fdt");  // complete sections, counts as written
 }
 
 TEST(EnumerationTest, AbortKeepsBothSectionsClosed)
@@ -114,7 +114,7 @@ TEST(EnumerationTest, AbortKeepsBothSectionsClosed)
     EXPECT_TRUE(run.aborted);
     EXPECT_TRUE(run.ok);
     EXPECT_LT(run.denominatorTerms, 5000u);
-    NetworkFunction f = ReadNetworkFunction(folder.File("c.fdt"));
+    NetworkFunction f = ReadNetworkFunction(folder / "c.fdt");
     EXPECT_EQ(f.denominator.size(), run.denominatorTerms);
 }
 
@@ -139,14 +139,14 @@ TEST(EnumerationTest, UncreatableResultFileStopsTheRun)
 {
     TempFolder folder;
     std::string path = folder.Write("c.crc", Ladder(2));
-    std::filesystem::create_directory(folder.File("c.fdt.part"));
+    std::filesystem::create_directory(folder / "c.fdt.part");
     RecordingHost host;
     EngineRun run = RunEngine(path, host);
     EXPECT_FALSE(run.ok);
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_NE(host.messages[0].find("Cannot create file"), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(folder.File("c.par")));
-    EXPECT_FALSE(std::filesystem::exists(folder.File("c.par.part")));
+    EXPECT_FALSE(std::filesystem::exists(folder / "c.par"));
+    EXPECT_FALSE(std::filesystem::exists(folder / "c.par.part"));
 }
 
 TEST(EnumerationTest, FailedRunKeepsTheEarlierResults)
@@ -155,11 +155,11 @@ TEST(EnumerationTest, FailedRunKeepsTheEarlierResults)
     RecordingHost host;
     std::string path = folder.Write("c.crc", Ladder(2));
     ASSERT_TRUE(RunEngine(path, host).ok);
-    std::string fdt = FileBytes(folder.File("c.fdt")), par = FileBytes(folder.File("c.par"));
+    std::string fdt = ReadBytes(folder / "c.fdt"), par = ReadBytes(folder / "c.par");
     folder.Write("c.crc", "t\nV1 1 0 1 1\nZ1 1 0\n.OUT 1");
     EXPECT_FALSE(RunEngine(path, host).ok);
-    EXPECT_EQ(FileBytes(folder.File("c.fdt")), fdt);
-    EXPECT_EQ(FileBytes(folder.File("c.par")), par);
+    EXPECT_EQ(ReadBytes(folder / "c.fdt"), fdt);
+    EXPECT_EQ(ReadBytes(folder / "c.par"), par);
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ TEST_P(NetworkFunctionTest, MatchesNodalSolution)
     std::string path = folder.Write("c.crc", GetParam().circuit);
     EngineRun run = RunEngine(path, host);
     ASSERT_TRUE(run.ok) << (host.messages.empty() ? "" : host.messages[0]);
-    NetworkFunction f = ReadNetworkFunction(folder.File("c.fdt"));
+    NetworkFunction f = ReadNetworkFunction(folder / "c.fdt");
     for (double w : {1.0, 317.0, 1e4, 2.9e5}) {
         std::complex<double> s(0, w);
         std::complex<double> expected = NodalSolve(GetParam().circuit, s);

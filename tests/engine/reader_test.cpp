@@ -14,7 +14,7 @@ struct Parsed {
     {
         circuit = std::make_unique<Circuito>(folder.Write("c.crc", text), false, host);
     }
-    std::string Par() const { return FileBytes(folder.File("c.par.part")); }
+    std::string Par() const { return ReadBytes(folder / "c.par.part"); }
 };
 
 TEST(ReaderTest, PortIsNodeOneAndNodesFollowFirstUse)
@@ -162,7 +162,7 @@ TEST_P(RejectedTest, ReportsAndWritesNothing)
     EXPECT_EQ(p.host.messages[0], GetParam().message);
     p.circuit.reset();
     for (const char* name : {"c.par", "c.fdt", "c.par.part", "c.fdt.part"})
-        EXPECT_FALSE(std::filesystem::exists(p.folder.File(name))) << name;
+        EXPECT_FALSE(std::filesystem::exists(p.folder / name)) << name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, RejectedTest, ::testing::ValuesIn(kRejected), ParamName<Rejected>);
@@ -182,7 +182,7 @@ TEST(ReaderTest, MissingFile)
 {
     RecordingHost host;
     TempFolder folder;
-    Circuito c(folder.File("none.crc"), false, host);
+    Circuito c(folder / "none.crc", false, host);
     EXPECT_FALSE(c.Ok());
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_NE(host.messages[0].find("Cannot open file"), std::string::npos);

@@ -183,7 +183,7 @@ TEST_P(ReferenceEnumerationTest, SameBytes)
     EngineRun run = RunEngine(path, host);
     ASSERT_TRUE(run.ok);
     EXPECT_GT(run.denominatorTerms, 0u);
-    EXPECT_EQ(FileBytes(folder.File("c.fdt")), expected);
+    EXPECT_EQ(ReadBytes(folder / "c.fdt"), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Circuits, ReferenceEnumerationTest, ::testing::ValuesIn(kCases), ParamName<Case>);

@@ -13,7 +13,7 @@
 #include "formats/Term.h"
 #include "formats/TextFile.h"
 #include "formats/Tokens.h"
-#include "tests/platform/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "platform/FileLock.h"
 #include "platform/IniFile.h"
 #include "platform/ProgramFolder.h"
-#include "tests/platform/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 TEST(IniFile, MissingFileGivesDefaults)
 {

@@ -5,7 +5,7 @@
 #include <thread>
 
 #include "platform/StartProgram.h"
-#include "tests/platform/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "formats/NumberText.h"
 #include "formats/TextFile.h"
 #include "formats/Tokens.h"
-#include "tests/platform/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 long double RawTerm::Value(const std::vector<double>& values) const
 {

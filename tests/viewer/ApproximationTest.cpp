@@ -8,24 +8,14 @@
 #include <memory>
 
 #include "ApproxSupport.h"
-#include "engine/Circuito.h"
-#include "engine/EngineHost.h"
 #include "formats/TextFile.h"
 #include "formats/Tokens.h"
-#include "tests/platform/TempFolder.h"
+#include "tests/support/EngineRun.h"
+#include "tests/support/TempFolder.h"
 #include "viewer/FDT.h"
 #include "viewer/Progress.h"
 
 namespace {
-
-class RecordingHost : public EngineHost {
-public:
-    void ShowMessage(const std::string& text) override { messages.push_back(text); }
-    bool AskYesNo(const std::string&) override { return true; }
-    void ProcessMessages() override {}
-    [[noreturn]] void Fatal(const std::string& text) override { throw std::runtime_error(text); }
-    std::vector<std::string> messages;
-};
 
 const char* kAmplifier =
     "two-stage amplifier\r\n"
@@ -46,11 +36,7 @@ protected:
         const std::string crc = *source_ / "amp.crc";
         WriteBytes(crc, kAmplifier);
         RecordingHost host;
-        Circuito circuit(crc, false, host);
-        ASSERT_TRUE(circuit.Ok());
-        circuit.Numerator();
-        circuit.Denominator();
-        ASSERT_TRUE(circuit.Ok());
+        ASSERT_TRUE(RunEngine(crc, host).ok);
         ASSERT_TRUE(host.messages.empty());
     }
     static void TearDownTestSuite() { source_.reset(); }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "Support.h"
+#include "tests/support/EngineRun.h"
 #include "viewer/NumericText.h"
 
 namespace {

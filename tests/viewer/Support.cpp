@@ -5,23 +5,8 @@
 #include <algorithm>
 #include <fstream>
 
-#include "engine/Circuito.h"
-#include "engine/EngineHost.h"
 #include "formats/NumberText.h"
 #include "formats/Term.h"
-
-namespace {
-
-class TestHost : public EngineHost {
-public:
-    void ShowMessage(const std::string& text) override { messages.push_back(text); }
-    bool AskYesNo(const std::string&) override { return true; }
-    void ProcessMessages() override {}
-    [[noreturn]] void Fatal(const std::string& text) override { throw std::runtime_error(text); }
-    std::vector<std::string> messages;
-};
-
-}  // namespace
 
 std::vector<Reference> LoadReferences(const std::string& file)
 {
@@ -100,16 +85,4 @@ void LoadRational(FDT& f, const TempFolder& dir, const std::vector<double>& num,
     WriteBytes(dir / "h.par", ParText("", "", n, d));
     std::string error;
     ASSERT_TRUE(f.LoadParFile(dir / "h.fdt", error)) << error;
-}
-
-bool RunEngineOn(const std::string& circuitPath, std::string& message)
-{
-    TestHost host;
-    Circuito circuit(circuitPath, false, host);
-    if (circuit.Ok()) {
-        circuit.Numerator();
-        circuit.Denominator();
-    }
-    message = host.messages.empty() ? "" : host.messages[0];
-    return circuit.Ok();
 }

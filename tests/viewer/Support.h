@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/platform/TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "viewer/FDT.h"
 #include "viewer/Progress.h"
 
@@ -53,7 +53,3 @@ std::string ParText(const std::string& names, const std::string& values, const s
 // Writes base.fdt and base.par for a rational function with numeric
 // coefficients and loads it; the interval and end time are given in rad/s and s.
 void LoadRational(FDT& f, const TempFolder& dir, const std::vector<double>& num, const std::vector<double>& den);
-
-// Runs the engine's core on a circuit file, which writes its network-function
-// and parameter files beside it; false with the engine's first message.
-bool RunEngineOn(const std::string& circuitPath, std::string& message);

@@ -5,6 +5,7 @@
 
 #include "Support.h"
 #include "formats/NumberText.h"
+#include "tests/support/EngineRun.h"
 #include "viewer/Messages.h"
 #include "viewer/SOP.h"
 #include "viewer/SymbolicFile.h"

@@ -5,7 +5,7 @@
 #include "engine/app/Completion.h"
 #include "platform/IniFile.h"
 #include "platform/MessageEndpoint.h"
-#include "tests/platform/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 class Completion : public testing::Test {
 protected:

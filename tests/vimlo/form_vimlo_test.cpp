@@ -11,7 +11,7 @@
 #include "platform/IniFile.h"
 #include "platform/ProgramFolder.h"
 #include "tests/platform/ScriptedDialogs.h"
-#include "tests/platform/TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "tests/vimlo/Circuits.h"
 
 namespace fs = std::filesystem;

@@ -17,7 +17,7 @@
 #include "formats/Term.h"
 #include "platform/MessageEndpoint.h"
 #include "tests/platform/EndedProcess.h"
-#include "tests/platform/TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "tests/vimlo/Circuits.h"
 
 namespace fs = std::filesystem;

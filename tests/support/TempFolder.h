@@ -1,10 +1,13 @@
 #pragma once
-// A fresh temporary folder, removed with its contents at the end of a test.
+// A fresh temporary folder, removed with its contents at the end of a test,
+// and whole-file reads and writes.
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -39,11 +42,22 @@ public:
         std::sort(names.begin(), names.end());
         return names;
     }
+    // Writes the lines of text, each ended by CR LF, and returns the path.
+    std::string Write(const std::string& name, const std::string& text) const
+    {
+        std::string path = *this / name;
+        std::ofstream out(path, std::ios::binary);
+        std::istringstream lines(text);
+        for (std::string line; std::getline(lines, line);)
+            out << line << "\r\n";
+        return path;
+    }
 
 private:
     std::filesystem::path path_;
 };
 
+// The bytes of a file, "" when it is missing.
 inline std::string ReadBytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);

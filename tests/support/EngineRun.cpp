@@ -1,33 +1,32 @@
-#include "EngineFixture.h"
+#include "tests/support/EngineRun.h"
 
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
-#include <unistd.h>
+#include "formats/BinaryFile.h"
 
-TempFolder::TempFolder()
+EngineRun RunEngine(const std::string& circuitPath, RecordingHost& host, bool fromCommandLine)
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tervox-engine-XXXXXX").string();
-    if (!mkdtemp(pattern.data()))
-        throw std::runtime_error("no temporary folder");
-    path_ = pattern;
+    EngineRun run;
+    Circuito circuit(circuitPath, fromCommandLine, host);
+    host.circuit = &circuit;
+    if (circuit.Ok()) {
+        run.nodes = circuit.nodeCount;
+        run.branches = circuit.branchCount;
+        circuit.Numerator();
+        circuit.Denominator();
+    }
+    run.ok = circuit.Ok();
+    run.numeratorTerms = circuit.numeratorTermCount;
+    run.denominatorTerms = circuit.denominatorTermCount;
+    run.aborted = circuit.abort;
+    host.circuit = nullptr;
+    return run;
 }
 
-TempFolder::~TempFolder()
+bool RunEngineOn(const std::string& circuitPath, std::string& message)
 {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
-
-std::string TempFolder::Write(const std::string& name, const std::string& text) const
-{
-    std::string path = File(name);
-    std::ofstream out(path, std::ios::binary);
-    std::istringstream lines(text);
-    std::string line;
-    while (std::getline(lines, line))
-        out << line << "\r\n";
-    return path;
+    RecordingHost host;
+    bool ok = RunEngine(circuitPath, host).ok;
+    message = host.messages.empty() ? "" : host.messages[0];
+    return ok;
 }
 
 std::complex<double> NetworkFunction::Sum(const std::vector<TERM>& terms, std::complex<double> s) const
@@ -72,31 +71,4 @@ NetworkFunction ReadNetworkFunction(const std::string& fdtPath)
     if (f.numerator.size() != f.par.numeratorTerms || f.denominator.size() != f.par.denominatorTerms)
         throw std::runtime_error("term counts differ from the parameter file");
     return f;
-}
-
-EngineRun RunEngine(const std::string& circuitPath, RecordingHost& host, bool fromCommandLine)
-{
-    EngineRun run;
-    Circuito circuit(circuitPath, fromCommandLine, host);
-    host.circuit = &circuit;
-    if (circuit.Ok()) {
-        run.nodes = circuit.nodeCount;
-        run.branches = circuit.branchCount;
-        circuit.Numerator();
-        circuit.Denominator();
-    }
-    run.ok = circuit.Ok();
-    run.numeratorTerms = circuit.numeratorTermCount;
-    run.denominatorTerms = circuit.denominatorTermCount;
-    run.aborted = circuit.abort;
-    host.circuit = nullptr;
-    return run;
-}
-
-std::string FileBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
 }
