@@ -17,6 +17,20 @@ bool BySymbol(const Componente& x, const Componente& y)
     return x.name < y.name;
 }
 
+Componente EdgePair(const std::string& name, int iFrom, int iTo, int vFrom, int vTo, double value,
+                    bool symbolic)
+{
+    Componente e;
+    e.name = name;
+    e.iFrom = iFrom;
+    e.iTo = iTo;
+    e.vFrom = vFrom;
+    e.vTo = vTo;
+    e.value = value;
+    e.symbolic = symbolic;
+    return e;
+}
+
 }  // namespace
 
 int Circuito::Node(const std::string& name)
@@ -31,12 +45,7 @@ int Circuito::InternalNode() { return Node("$" + std::to_string(internalCounter_
 
 void Circuito::AddBranch(const std::string& name, int a, int b, double value, bool symbolic)
 {
-    Componente e;
-    e.name = name;
-    e.vFrom = e.iFrom = a;
-    e.vTo = e.iTo = b;
-    e.value = value;
-    e.symbolic = symbolic;
+    Componente e = EdgePair(name, a, b, a, b, value, symbolic);
     const char kind = e.Kind();
     e.reactive = kind == 'C' || kind == 'L';
     e.impedance = kind == 'L' || kind == 'R';
@@ -46,14 +55,7 @@ void Circuito::AddBranch(const std::string& name, int a, int b, double value, bo
 void Circuito::AddControlled(const std::string& name, int iFrom, int iTo, int vFrom, int vTo,
                              double value, bool symbolic)
 {
-    Componente e;
-    e.name = name;
-    e.iFrom = iFrom;
-    e.iTo = iTo;
-    e.vFrom = vFrom;
-    e.vTo = vTo;
-    e.value = value;
-    e.symbolic = symbolic;
+    Componente e = EdgePair(name, iFrom, iTo, vFrom, vTo, value, symbolic);
     e.controlled = true;
     const char kind = e.Kind();
     e.impedance = kind == 'Y' || kind == 'K';
@@ -68,12 +70,7 @@ void Circuito::AddInternal(int iFrom, int iTo, int vFrom, int vTo, double value)
 
 void Circuito::AddNullor(int iFrom, int iTo, int vFrom, int vTo)
 {
-    Componente e;
-    e.name = kInternalName;
-    e.iFrom = iFrom;
-    e.iTo = iTo;
-    e.vFrom = vFrom;
-    e.vTo = vTo;
+    Componente e = EdgePair(kInternalName, iFrom, iTo, vFrom, vTo, 0.0, true);
     e.controlled = true;
     nullors_.push_back(e);
 }
