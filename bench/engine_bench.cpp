@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "Amplifier.h"
 #include "QuietHost.h"
 #include "engine/Circuito.h"
 #include "formats/BinaryFile.h"
@@ -27,33 +28,6 @@ std::string Ladder(int sections)
         text += "C" + a + " " + b + " 0 1e-09 0\r\n";
     }
     return text + ".OUT " + std::to_string(sections + 1) + "\r\n.END\r\n";
-}
-
-// Common-emitter stages, each a hybrid-pi model: base spreading resistance,
-// r-pi, C-pi, C-mu, transconductance, output resistance, and a collector load
-// coupled to the next base by a capacitor.
-std::string Amplifier(int stages)
-{
-    std::string text = "amplifier\r\nV1 1 0 1 1\r\nRs 1 2 50 0\r\n";
-    int in = 2;
-    for (int k = 1; k <= stages; ++k) {
-        std::string s = std::to_string(k);
-        std::string b = std::to_string(10 * k), e = std::to_string(10 * k + 1), c = std::to_string(10 * k + 2);
-        std::string base = std::to_string(in);
-        text += "Rb" + s + " " + base + " " + b + " 100 0\r\n";
-        text += "Rpi" + s + " " + b + " " + e + " 2500 0\r\n";
-        text += "Cpi" + s + " " + b + " " + e + " 1e-11 0\r\n";
-        text += "Cmu" + s + " " + b + " " + c + " 1e-12 0\r\n";
-        text += "Hgm" + s + " " + c + " " + e + " " + b + " " + e + " 0.04 0\r\n";
-        text += "Ro" + s + " " + c + " " + e + " 1e5 0\r\n";
-        text += "Re" + s + " " + e + " 0 100 0\r\n";
-        text += "Ce" + s + " " + e + " 0 1e-5 0\r\n";
-        text += "Rc" + s + " " + c + " 0 4700 0\r\n";
-        text += "Cc" + s + " " + c + " " + std::to_string(10 * k + 3) + " 1e-6 0\r\n";
-        text += "Rd" + s + " " + std::to_string(10 * k + 3) + " 0 47000 0\r\n";
-        in = 10 * k + 3;
-    }
-    return text + "RL " + std::to_string(in) + " 0 10000 0\r\n.OUT " + std::to_string(in) + "\r\n.END\r\n";
 }
 
 double Seconds(std::chrono::steady_clock::time_point since)
