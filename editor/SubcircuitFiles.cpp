@@ -49,11 +49,16 @@ bool SaveSubcircuit(Schematic& subcircuit, TCanvas* canvas, const std::string& s
         error = "No more than 4 terminals are allowed for SubCircuits !";
         return false;
     }
-    subcircuit.SubcktHeader = SubcktHeaderLine(SubcircuitName(subcircuit), ports);
-    std::vector<std::string> sbc{SymbolLine(subcircuit)}, sp;
+    std::vector<std::string> sbc{SymbolLine(subcircuit)};
     if (!SubcircuitElementLines(subcircuit, subcktFolder, sbc, error) ||
-        !SpiceNetlistLines(subcircuit, subcktFolder, sp, error))
+        !Write(subcktFolder + SubcircuitName(subcircuit) + ".sbc", sbc, error))
         return false;
-    return Write(subcktFolder + SubcircuitName(subcircuit) + ".sbc", sbc, error) &&
-           Write(ChangeFileExt(subcircuit.FileName, ".sp"), sp, error);
+    // The subcircuit is saved; its SPICE text fails on its own, the old one kept.
+    subcircuit.SubcktHeader = SubcktHeaderLine(SubcircuitName(subcircuit), ports);
+    const std::string spPath = ChangeFileExt(subcircuit.FileName, ".sp");
+    std::vector<std::string> sp;
+    if (SpiceNetlistLines(subcircuit, subcktFolder, sp, error) && Write(spPath, sp, error))
+        return true;
+    error += "\r\nThe subcircuit was saved; its SPICE text \"" + spPath + "\" was not written.";
+    return false;
 }

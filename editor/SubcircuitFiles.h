@@ -13,9 +13,12 @@
 bool SubcircuitElementLines(const Schematic& subcircuit, const std::string& subcktFolder,
                             std::vector<std::string>& lines, std::string& error);
 
-// Numbers the nodes of a named subcircuit schematic, sets its SPICE header and
-// writes <subcktFolder><name>.sbc and <schematic>.sp. False with a message
-// (more than four ports, an independent source, a failed expansion or write);
-// nothing is written when a check fails.
+// Numbers the nodes of a named subcircuit schematic and writes
+// <subcktFolder><name>.sbc, then sets its SPICE header and writes
+// <schematic>.sp. False with a message: when a check or the .sbc fails
+// (more than four ports, an independent source, a failed expansion or write)
+// nothing is written and the header stays; when only the SPICE text fails (a
+// number SPICE cannot take, a failed write) the .sbc is saved and the old .sp
+// kept.
 bool SaveSubcircuit(Schematic& subcircuit, TCanvas* canvas, const std::string& subcktFolder,
                     std::string& error);

@@ -33,5 +33,5 @@ std::string ParCountLine(unsigned degree, unsigned terms);
 
 // Rewrites the whole file as a result window saves it: names and values of
 // lines 1 and 2 with FloatToStr, lines 3 and 4, line 5, and lines 6 and 7 when
-// there is more than one curve. The old file survives a failed write.
+// hasSweep is set, whatever their values. The old file survives a failed write.
 bool WriteParFile(const std::string& path, const ParFile& par);

@@ -81,14 +81,15 @@ std::vector<XMark> LinearFrequencyMarks(double xs, double xe, int left, int righ
         step *= 2;
     if (range / step < 4)
         step *= 0.5;
-    double first = std::trunc(xs / step);
-    for (int i = 0; i < kMaxMarks; ++i) {
-        double t = (first + i) * step;
-        if (t > xe)
-            break;
+    // The mark value is accumulated step by step: its rounding shows in the labels.
+    double t = std::trunc(xs / step) * step;
+    for (int i = 0; i < kMaxMarks && t <= xe; ++i) {
         int x = TruncToInt((right - left) * (t - xs) / range + left);
         if (left <= x && x <= right)
             marks.push_back({t, x, true, false, true});
+        if (t + step == t)
+            break;
+        t += step;
     }
     return marks;
 }

@@ -273,7 +273,7 @@ TEST_F(SaveSubcircuitTest, RefusedCasesWriteNothing)
         const char* what;
         std::function<void(SaveSubcircuitTest&)> change;
         std::string message;
-        const char* header;  // the header afterwards
+        const char* header;  // the header afterwards: a failed save leaves it
     };
     const Case cases[] = {
         {"five ports", [](SaveSubcircuitTest& t) {
@@ -282,15 +282,15 @@ TEST_F(SaveSubcircuitTest, RefusedCasesWriteNothing)
          },
          "No more than 4 terminals are allowed for SubCircuits !", "old"},
         {"a source after other parts", [](SaveSubcircuitTest& t) { t.Place('V', "V1", 300, 100); },
-         "No independent sources in subcircuits!", ".SUBCKT div 1 2"},
+         "No independent sources in subcircuits!", "old"},
         {"a current source", [](SaveSubcircuitTest& t) { t.Place('I', "I1", 300, 100); },
-         "No independent sources in subcircuits!", ".SUBCKT div 1 2"},
+         "No independent sources in subcircuits!", "old"},
         {"a failed expansion", [](SaveSubcircuitTest& t) {
              GCompo& x = t.Place('X', "X1", 500, 500);
              x.Text = "missing";
              x.TermCount = 1;
          },
-         "Cannot open file \"" + (folder / "missing.sbc") + "\"", ".SUBCKT div 1 2"},
+         "Cannot open file \"" + (folder / "missing.sbc") + "\"", "old"},
         {"no name", [](SaveSubcircuitTest& t) { t.s.FileName.clear(); }, "Save the schematic first!", "old"},
     };
     for (const Case& c : cases) {
@@ -302,6 +302,38 @@ TEST_F(SaveSubcircuitTest, RefusedCasesWriteNothing)
         EXPECT_EQ(error, c.message);
         EXPECT_EQ(s.SubcktHeader, c.header);
         EXPECT_TRUE(folder.Names().empty());
+    }
+}
+
+TEST_F(SaveSubcircuitTest, SpiceTextFailsOnItsOwnAfterTheSymbolFile)
+{
+    struct Case {
+        const char* what;
+        std::function<void(SaveSubcircuitTest&)> change;
+        std::string cause;
+        std::string spPath;
+    };
+    const Case cases[] = {
+        {"a conductance of 0", [](SaveSubcircuitTest& t) { t.Place('G', "G1", 300, 100).Value = 0; },
+         "Bad value of G1!", folder / "div.sp"},
+        {"a coupling without inductance",
+         [](SaveSubcircuitTest& t) { SetParams(t.Place('K', "K1", 300, 100), 0, 1, 1, 0, 0); }, "Bad value of K1!",
+         folder / "div.sp"},
+        {"an unwritable folder", [](SaveSubcircuitTest& t) { t.s.FileName = t.folder / "none/div.xch"; },
+         "Cannot create file \"" + (folder / "none/div.sp") + "\"", folder / "none/div.sp"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetUp();
+        WriteBytes(folder / "div.sp", "old");
+        s.SubcktHeader = "old";
+        c.change(*this);
+        EXPECT_FALSE(Save());
+        EXPECT_EQ(error, c.cause + "\r\nThe subcircuit was saved; its SPICE text \"" + c.spPath + "\" was not written.");
+        const std::string head = "4 4 L2 R2 \r\nR1 1 2 1000 0\r\n";
+        EXPECT_EQ(ReadBytes(folder / "div.sbc").substr(0, head.size()), head);
+        EXPECT_EQ(ReadBytes(folder / "div.sp"), "old");
+        EXPECT_EQ(s.SubcktHeader, ".SUBCKT div 1 2");
     }
 }
 
