@@ -146,3 +146,24 @@ TEST(PlotMouse, RepaintTakesTheCursorLineAway)
     w.window.MouseMove(w.image, 20, 200, false, true);
     EXPECT_EQ(w.image.Image(), plain);
 }
+
+TEST(PlotMouse, InvalidSampleReadsEmpty)
+{
+    FDT f = PlotOf(View::Gain, 0, -60, -33, 1, 1000, 2);
+    f.samples.invalid[80][1] = 1;
+    CursorReadouts r = ReadoutsAt(f, 80);
+    EXPECT_EQ(r.texts[1], "-33");
+    EXPECT_EQ(r.texts[2], "");
+    EXPECT_EQ(r.clientHeight, 58 + 21);
+}
+
+TEST(PlotMouse, PrintingKeepsTheScreenFrame)
+{
+    Window w(false);
+    ImageCanvas printer(1400, 960);
+    w.window.PrintPlot(printer, 1400, 960, 192);
+    EXPECT_EQ(printer.PixelAt(1380, 500), clBlack);  // drawn at the printer's size
+    EXPECT_EQ(w.window.Model().frame.right, 680);
+    EXPECT_EQ(w.window.Model().frame.bottom, 430);
+    EXPECT_EQ(SampleAt(w.window.Model(), 679), 200);
+}
