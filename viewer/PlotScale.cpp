@@ -202,6 +202,11 @@ PoleZeroMap ScalePoleZeroMap(double R, double I, int left, int right, int top, i
     map.stepIm = MapStep(2 * I);
     map.im = std::trunc(I / map.stepIm + 0.5) * map.stepIm + map.stepIm;
     map.re = std::trunc(R / map.stepRe + 0.5) * map.stepRe + map.stepRe;
+    // Whole steps differ on the two axes: widen one so both keep one scale.
+    if (map.re / W < map.im / H)
+        map.re = map.im * W / H;
+    else if (map.im / H < map.re / W)
+        map.im = map.re * H / W;
     return map;
 }
 
