@@ -61,10 +61,13 @@ YAxis RoundYAxis(double dataMax, double dataMin, bool phase)
 
 std::vector<double> YGridValues(const YAxis& axis)
 {
+    // Accumulated step by step, as the X marks are: the rounding shows in the labels.
     std::vector<double> values;
-    double n = std::floor((axis.max - axis.min) / axis.step + 1e-9);
-    for (int i = 0; i <= n && i < kMaxMarks; ++i)
-        values.push_back(axis.min + i * axis.step);
+    for (double v = axis.min; v <= axis.max && values.size() < kMaxMarks; v += axis.step) {
+        values.push_back(v);
+        if (v + axis.step == v)
+            break;
+    }
     return values;
 }
 

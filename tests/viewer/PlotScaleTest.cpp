@@ -105,6 +105,20 @@ TEST(PlotScale, LinearMarksAccumulateTheStep)
     EXPECT_EQ(labels, (std::vector<std::string>{"14882.2", "14882.3", "14882.3", "14882.4"}));
 }
 
+TEST(PlotScale, YGridAccumulatesTheStep)
+{
+    // As for the X marks: 14882.2 + 0.05 + 0.05 + 0.05 reads 14882.3 where
+    // 14882.2 + 3 x 0.05 reads 14882.4.
+    std::vector<std::string> labels;
+    for (double v : YGridValues(YAxis{14882.4, 14882.2, 0.05})) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%g", v);
+        labels.push_back(text);
+    }
+    ASSERT_GE(labels.size(), 4u);
+    EXPECT_EQ(labels[3], "14882.3");
+}
+
 TEST(PlotScale, PoleZeroMapHasEqualScales)
 {
     PoleZeroMap map = ScalePoleZeroMap(1, 10, 50, 450, 30, 430);
