@@ -15,7 +15,8 @@ bool SubcircuitElementLines(const Schematic& subcircuit, const std::string& subc
 
 // Numbers the nodes of a named subcircuit schematic, sets its SPICE header and
 // writes <subcktFolder><name>.sbc and <schematic>.sp. False with a message
-// (more than four ports, an independent source, a failed expansion or write);
+// (a name with blanks, control characters or '#', more than four ports, an
+// independent source, a failed expansion or write);
 // nothing is written when a check fails.
 bool SaveSubcircuit(Schematic& subcircuit, TCanvas* canvas, const std::string& subcktFolder,
                     std::string& error);
