@@ -65,7 +65,7 @@ public:
 
     // Reads a schematic file into this (new) window; false with the message.
     bool Load(const std::string& path, std::string& error);
-    // Numbers the nodes: the next paint shows node colours and labels once.
+    // Numbers the nodes and paints: node colours and labels show until the next repaint.
     void CheckNodes();
     // Paints the whole surface; the ghosts on it are gone until the next move.
     void Repaint();

@@ -1,6 +1,7 @@
 #pragma once
 // A schematic window's editing core on an image surface, driven with mouse and
 // key events as the window passes them, with dialogs answered from a script.
+#include "TestSupport.h"
 #include "editor/SchematicEditor.h"
 #include "editor/Surface.h"
 #include "platform/ImageCanvas.h"
@@ -128,4 +129,15 @@ protected:
     ScriptedDialogs dialogs;
     EditorWindow window{clipboard, dialogs};
     SchematicEditor& editor = window.editor;
+};
+
+// A fixture with one window whose subcircuit folder holds "amp".
+class AmpWindow : public ::testing::Test {
+protected:
+    AmpWindow() { WriteAmpSymbol(folder); }
+
+    TempFolder folder;
+    PartClipboard clipboard;
+    ScriptedDialogs dialogs;
+    EditorWindow window{clipboard, dialogs, folder.Folder()};
 };

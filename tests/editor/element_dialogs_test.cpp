@@ -1,7 +1,6 @@
 // The element property dialogs: what they show, their checks in order, what
 // they write back, and the spreading of values over parts of one name.
 #include "EditorHarness.h"
-#include "TestSupport.h"
 #include "editor/PartList.h"
 
 #include <gtest/gtest.h>
@@ -114,6 +113,21 @@ TEST_F(PropertyDialogTest, RightClickShowsTheDialogOfTheKindAndWritesBackOnOk)
     EXPECT_TRUE(window.Doc().Modified);
 }
 
+TEST_F(PropertyDialogTest, APartWithoutNameTakesTheLetterOfItsKind)
+{
+    window.Place('L', {100, 100});
+    At(0).Name.clear();
+    dialogs.edits.push_back([&](EditForm& form) {
+        EXPECT_EQ(form.FirstLetter, 'L');
+        EXPECT_FALSE(dialogs.PressOk(form));
+        form.Nome = "L7";
+        return dialogs.PressOk(form);
+    });
+    window.Click(100, 130, MouseButton::Right);
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{"The first letter of this component must be: L !"});
+    EXPECT_EQ(At(0).Name, "L7");
+}
+
 TEST_F(PropertyDialogTest, TransistorGridRowsPerKind)
 {
     struct Case {
@@ -155,13 +169,10 @@ TEST_F(PropertyDialogTest, TransistorGridRowsPerKind)
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST(PropertyDialog, SubcircuitInstanceHasNoValue)
+using SubcircuitDialogTest = AmpWindow;
+
+TEST_F(SubcircuitDialogTest, InstanceHasNoValue)
 {
-    TempFolder folder;
-    WriteAmpSymbol(folder);
-    PartClipboard clipboard;
-    ScriptedDialogs dialogs;
-    EditorWindow window(clipboard, dialogs, folder.Folder());
     window.editor.ChooseSubcircuit("amp");
     window.MoveClick(300, 300);
     window.Key(VirtualKey::Escape);

@@ -1,7 +1,6 @@
 // Placing parts with the mouse: repeated placement, rotation, wires, the grid,
 // transistor and subcircuit tools, texts.
 #include "EditorHarness.h"
-#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -190,13 +189,10 @@ TEST_F(PlacingTest, TransistorToolsTakeTheirOptionsAndSkipOneMove)
     EXPECT_EQ(dialogs.shown, (std::vector<std::string>{"BJT h", "MosFet", "BJT h", "MosFet"}));
 }
 
-TEST(SubcircuitTool, MissingFileIsReportedAndNothingFollowsTheMouse)
+using SubcircuitToolTest = AmpWindow;
+
+TEST_F(SubcircuitToolTest, MissingFileIsReportedAndNothingFollowsTheMouse)
 {
-    TempFolder folder;
-    WriteAmpSymbol(folder);
-    PartClipboard clipboard;
-    ScriptedDialogs dialogs;
-    EditorWindow window(clipboard, dialogs, folder.Folder());
     window.editor.ChooseSubcircuit("amp");
     ASSERT_NE(window.editor.Placing(), nullptr);
     EXPECT_EQ(window.editor.Placing()->TermCount, 4);

@@ -1,7 +1,6 @@
 // The surface: ghosts that leave no trace, node labels shown once, the picture
 // of the parts, and drawings that survive saving and loading.
 #include "EditorHarness.h"
-#include "TestSupport.h"
 #include "editor/Picture.h"
 #include "editor/SchematicFile.h"
 
@@ -158,6 +157,16 @@ TEST(Picture, BoxOfThePartsWithFortyPixelMargins)
     EXPECT_EQ(frame->Height, 180);
     EXPECT_FALSE(PictureGeometry(Schematic{})) << "no parts, no picture";
 
+    // A part of a damaged file far off the surface: the picture shows the surface only.
+    s.Parts[0]->Right = 90000;
+    s.Parts[0]->Top = 70000;
+    frame = PictureGeometry(s);
+    EXPECT_EQ(frame->Width, SurfaceWidth - 100 + 80);
+    EXPECT_EQ(frame->Height, SurfaceHeight - 100 + 80);
+    s.Parts[0]->Right = 300;
+    s.Parts[0]->Top = 200;
+    frame = PictureGeometry(s);
+
     PrintPlacement page = PrintTarget(*frame, 4960, 1280);
     EXPECT_EQ(page.Width, 1085);  // trunc(280 * 3.875)
     EXPECT_EQ(page.Height, 697);
@@ -188,13 +197,11 @@ TEST(Picture, ShowsThePartsWhereTheyLieInTheFrame)
     EXPECT_EQ(window.Parts()[1]->Canvas, &window.surface);
 }
 
-TEST(Drawings, SaveReloadAndSaveAgainGiveTheSameBytes)
+using DrawingTest = AmpWindow;
+
+TEST_F(DrawingTest, SaveReloadAndSaveAgainGiveTheSameBytes)
 {
-    TempFolder folder;
-    WriteAmpSymbol(folder);
-    PartClipboard clipboard;
-    ScriptedDialogs dialogs;
-    EditorWindow drawn(clipboard, dialogs, folder.Folder());
+    EditorWindow& drawn = window;
     drawn.Place('V', {100, 200});
     drawn.Place('R', {220, 200}, 1);
     drawn.Place('C', {260, 200});
