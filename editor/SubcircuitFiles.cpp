@@ -2,6 +2,7 @@
 
 #include "editor/NodeNumbering.h"
 #include "editor/PartLines.h"
+#include "editor/PartNames.h"
 #include "editor/SpiceNetlist.h"
 #include "editor/SubcktLayout.h"
 #include "formats/Paths.h"
@@ -41,6 +42,11 @@ bool SaveSubcircuit(Schematic& subcircuit, TCanvas* canvas, const std::string& s
 {
     if (subcircuit.FileName.empty()) {
         error = "Save the schematic first!";
+        return false;
+    }
+    // The name stands in the instance lines of schematics and in ".SUBCKT" lines.
+    if (!IsFileName(SubcircuitName(subcircuit))) {
+        error = "The name of this subcircuit must not contain blanks, control characters or # !";
         return false;
     }
     NumberNodes(subcircuit, canvas);

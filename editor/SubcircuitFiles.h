@@ -16,9 +16,9 @@ bool SubcircuitElementLines(const Schematic& subcircuit, const std::string& subc
 // Numbers the nodes of a named subcircuit schematic and writes
 // <subcktFolder><name>.sbc, then sets its SPICE header and writes
 // <schematic>.sp. False with a message: when a check or the .sbc fails
-// (more than four ports, an independent source, a failed expansion or write)
-// nothing is written and the header stays; when only the SPICE text fails (a
-// number SPICE cannot take, a failed write) the .sbc is saved and the old .sp
-// kept.
+// (a name with blanks, control characters or '#', more than four ports, an
+// independent source, a failed expansion or write) nothing is written and the
+// header stays; when only the SPICE text fails (a number SPICE cannot take, a
+// failed write) the .sbc is saved and the old .sp kept.
 bool SaveSubcircuit(Schematic& subcircuit, TCanvas* canvas, const std::string& subcktFolder,
                     std::string& error);

@@ -292,6 +292,10 @@ TEST_F(SaveSubcircuitTest, RefusedCasesWriteNothing)
          },
          "Cannot open file \"" + (folder / "missing.sbc") + "\"", "old"},
         {"no name", [](SaveSubcircuitTest& t) { t.s.FileName.clear(); }, "Save the schematic first!", "old"},
+        {"a name with a blank", [this](SaveSubcircuitTest& t) { t.s.FileName = folder / "my div.xch"; },
+         "The name of this subcircuit must not contain blanks, control characters or # !", "old"},
+        {"a name with '#'", [this](SaveSubcircuitTest& t) { t.s.FileName = folder / "div#2.xch"; },
+         "The name of this subcircuit must not contain blanks, control characters or # !", "old"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
