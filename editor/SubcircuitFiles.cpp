@@ -20,6 +20,8 @@ bool Write(const std::string& path, const std::vector<std::string>& lines, std::
 
 }  // namespace
 
+std::string SubcktFolder(const std::string& programFolder) { return programFolder + "SubCkt/"; }
+
 bool SubcircuitElementLines(const Schematic& subcircuit, const std::string& subcktFolder,
                             std::vector<std::string>& lines, std::string& error)
 {
@@ -27,6 +29,10 @@ bool SubcircuitElementLines(const Schematic& subcircuit, const std::string& subc
     for (const auto& part : subcircuit.Parts) {
         if (part->Kind == 'g' || part->Kind == 'v' || part->TermCount <= 0)
             continue;
+        if (part->Kind == 'i') {  // it would become a current source in every instance
+            error = "No current outputs in subcircuits!";
+            return false;
+        }
         if (!PartLines(*part, counter, subcktFolder, lines, error))
             return false;
         if (part->Kind == 'V' || part->Kind == 'I') {

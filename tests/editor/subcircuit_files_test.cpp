@@ -100,7 +100,6 @@ TEST(SubcircuitLines, EveryKindWithAllItsLines)
     AddNumbered(s, 'Y', "Y1", {3, 0, 1, 2}, 100);
     AddNumbered(s, 'n', "n1", {1, 0, 2, 0}, 2);
     AddNumbered(s, 'O', "O1", {3, 1, 2});
-    AddNumbered(s, 'i', "i1", {3, 4});
     SetParams(AddNumbered(s, 'Q', "Q1", {1, 0, 2}), 1000, 0.00025, 100, 2.5e-05, 0);
     SetParams(AddNumbered(s, 'q', "q1", {1, 0, 2}), 0.001, 1e-10, 3e-12, 1.25e-05, 0.05);
     SetParams(AddNumbered(s, 'M', "M1", {1, 0, 2}), 1e-12, 2e-12, 0.02, 2e-05, 3e-12);
@@ -116,7 +115,6 @@ TEST(SubcircuitLines, EveryKindWithAllItsLines)
                               "Y1 3 0 1 2 100 0",
                               "n1 1 0 2 0 2 0",
                               "O1 3 0 1 2",
-                              "i1 3 4 1 0",
                               "Rhie_Q1 1 _1 1000 0",
                               "Ehre_Q1 _2 0 2 0 0.00025 0",
                               "Fhfe_Q1 2 0 _1 _2 100 0",
@@ -285,6 +283,8 @@ TEST_F(SaveSubcircuitTest, RefusedCasesWriteNothing)
          "No independent sources in subcircuits!", "old"},
         {"a current source", [](SaveSubcircuitTest& t) { t.Place('I', "I1", 300, 100); },
          "No independent sources in subcircuits!", "old"},
+        {"a current output", [](SaveSubcircuitTest& t) { t.Place('i', "", 300, 100); },
+         "No current outputs in subcircuits!", "old"},
         {"a failed expansion", [](SaveSubcircuitTest& t) {
              GCompo& x = t.Place('X', "X1", 500, 500);
              x.Text = "missing";
