@@ -11,6 +11,7 @@ public:
     void ShowMessage(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
     bool AskYesNo(const std::string&) override { return true; }
     void ProcessMessages() override {}
+    void Waiting(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
     [[noreturn]] void Fatal(const std::string& text) override
     {
         std::fprintf(stderr, "%s\n", text.c_str());

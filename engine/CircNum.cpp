@@ -3,7 +3,6 @@
 #include "engine/CircuitText.h"
 #include "engine/EngineHost.h"
 #include "formats/KindLetters.h"
-#include "formats/NumberText.h"
 #include "formats/TextFile.h"
 #include "formats/Tokens.h"
 
@@ -123,7 +122,9 @@ bool CircNum::StampLine(char kind, const std::vector<std::string>& t)
     const int b = Node(t[2]);
     const int c = NodeTokens(kind) == 4 ? Node(t[3]) : 0;
     const int d = NodeTokens(kind) == 4 ? Node(t[4]) : 0;
-    const double v = kind == 'O' ? 0.0 : StrToD(t[NodeTokens(kind) + 1]);
+    double v = 0.0;
+    if (kind != 'O' && !FiniteValue(t[NodeTokens(kind) + 1], v))
+        return false;
     switch (kind) {
     case 'G':
     case 'C': {

@@ -1,5 +1,9 @@
 #include "engine/CircuitText.h"
 
+#include <cmath>
+
+#include "formats/NumberText.h"
+
 namespace {
 bool IsSpaceOrControl(char c) { return static_cast<unsigned char>(c) <= 32; }
 }  // namespace
@@ -33,4 +37,10 @@ std::string UpperCase(std::string text)
     for (char& c : text)
         c = UpperChar(c);
     return text;
+}
+
+bool FiniteValue(const std::string& token, double& value)
+{
+    value = StrToD(token);
+    return std::isfinite(value);
 }

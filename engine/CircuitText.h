@@ -18,5 +18,9 @@ inline bool ReservedNode(const std::string& name) { return !name.empty() && name
 std::string UpperCase(std::string text);
 char UpperChar(char c);
 
+// The number of a value token; false when it is not finite ("inf", "nan",
+// 1e309), which no element or frequency can take.
+bool FiniteValue(const std::string& token, double& value);
+
 // A flag token that begins with '0' marks the element symbolic.
 inline bool SymbolicFlag(const std::string& token) { return !token.empty() && token[0] == '0'; }

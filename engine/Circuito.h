@@ -11,6 +11,8 @@
 #include "engine/Componente.h"
 #include "engine/EngineHost.h"
 #include "formats/BinaryFile.h"
+#include "formats/ExclusiveLock.h"
+#include "formats/ResultPair.h"
 
 class Graphs;
 class MStack;
@@ -23,7 +25,8 @@ public:
     static constexpr unsigned kBigOutputTerms = 200000;
 
     // Reads and translates the file and writes parameter-file lines 1 and 2.
-    // On any error the host has been told and Ok() is false.
+    // On any error the host has been told and Ok() is false. Runs that write
+    // the same result files take turns: a second one waits here.
     Circuito(const std::string& path, bool fromCommandLine, EngineHost& host);
     ~Circuito();
     Circuito(const Circuito&) = delete;
@@ -32,9 +35,10 @@ public:
     bool Ok() const { return ok_; }
 
     // The two sections of the network-function file. After Denominator the
-    // result files are complete (also after an abort). A failure (a write
-    // error, a term too large for its record) is reported through the host,
-    // leaves Ok() false and the earlier result files as they were.
+    // result files are complete and in place together (also after an abort).
+    // A failure (a write error, a term too large for its record) is reported
+    // through the host, leaves Ok() false and the earlier result files as
+    // they were.
     void Numerator();
     void Denominator();
 
@@ -65,11 +69,14 @@ public:
 
 private:
     // Reading.
+    bool NamedLikeItsResults() const;
+    bool ReadCircuit(std::vector<std::string>& lines);
+    bool LockResults(bool& waited);
     bool Read(const std::vector<std::string>& lines);
     bool ParseLine(const std::string& line);
     bool ParseDirective(const std::vector<std::string>& tokens);
-    void ParseTwoNodes(char kind, const std::vector<std::string>& tokens);
-    void ParseFourNodes(char kind, const std::vector<std::string>& tokens);
+    void ParseTwoNodes(char kind, const std::vector<std::string>& tokens, double value);
+    void ParseFourNodes(char kind, const std::vector<std::string>& tokens, double value);
     int Node(const std::string& name);
     int InternalNode();
     void AddBranch(const std::string& name, int a, int b, double value, bool symbolic);
@@ -100,8 +107,6 @@ private:
     void Poll();
     void Fail(const std::string& text);
     void Discard();
-    std::string FdtTemp() const { return fdtPath + ".part"; }
-    std::string ParTemp() const { return parPath + ".part"; }
     bool FinishFiles();
 
     EngineHost& host_;
@@ -139,4 +144,10 @@ private:
     const std::complex<double>* reference_ = exactNumerator_;
     std::complex<double> partial_[kMaxFrequencies];
     std::vector<double> symbolValues_;
+
+    // Apart from what each term uses.
+    const char* section_ = "";
+    ExclusiveLock lock_;
+    static constexpr int kParFile = 0, kFdtFile = 1;
+    ResultPair files_;
 };

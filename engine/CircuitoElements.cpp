@@ -111,7 +111,7 @@ bool Circuito::WriteParameterLines()
         return false;
     }
     OutFile par;
-    if (!par.Open(ParTemp(), "wb")) {
+    if (!files_.Create() || !par.Open(files_.Temp(kParFile), "ab")) {
         Fail("Cannot create file \"" + parPath + "\"");
         return false;
     }

@@ -1,25 +1,30 @@
 // Reading a circuit file into the two graphs' edge pairs.
+#include <chrono>
 #include <cstdlib>
+#include <filesystem>
+#include <thread>
 
 #include "engine/Circuito.h"
 #include "engine/Graphs.h"
 #include "formats/KindLetters.h"
-#include "formats/NumberText.h"
 #include "formats/Paths.h"
 #include "formats/TextFile.h"
 #include "formats/Tokens.h"
 
 Circuito::Circuito(const std::string& path, bool fromCommandLine, EngineHost& host)
     : circuitPath(path), fdtPath(ChangeFileExt(path, ".fdt")), parPath(ChangeFileExt(path, ".par")),
-      host_(host), asked_(!fromCommandLine)
+      host_(host), asked_(!fromCommandLine), lock_(fdtPath + ".lock"), files_(parPath, fdtPath)
 {
     portNode_ = Node("$0");
-    std::vector<std::string> lines;
-    if (!ReadTextLines(path, lines)) {
-        ok_ = false;
-        host_.ShowMessage("Cannot open file \"" + path + "\"");
+    if (NamedLikeItsResults()) {
+        Fail("The results of \"" + path + "\" would overwrite the circuit file itself!\r\n"
+             "Give the circuit file another extension, such as \".crc\".");
         return;
     }
+    std::vector<std::string> lines;
+    bool waited = false;
+    if (!ReadCircuit(lines) || !LockResults(waited) || (waited && !ReadCircuit(lines)))
+        return;
     if (!Read(lines))
         return;
     SortElements();
@@ -30,11 +35,49 @@ Circuito::Circuito(const std::string& path, bool fromCommandLine, EngineHost& ho
     branchCount = static_cast<int>(elements_.size());
     if (!WriteParameterLines())
         return;
-    if (!out_.Open(FdtTemp(), "wb"))
+    if (!out_.Open(files_.Temp(kFdtFile), "ab"))
         Fail("Cannot create file \"" + fdtPath + "\"");
 }
 
 Circuito::~Circuito() { Discard(); }
+
+// The same file by name or through a link.
+bool Circuito::NamedLikeItsResults() const
+{
+    std::error_code ignored;
+    for (const std::string& result : {parPath, fdtPath})
+        if (result == circuitPath || std::filesystem::equivalent(circuitPath, result, ignored))
+            return true;
+    return false;
+}
+
+bool Circuito::ReadCircuit(std::vector<std::string>& lines)
+{
+    if (ReadTextLines(circuitPath, lines))
+        return true;
+    Fail("Cannot open file \"" + circuitPath + "\"");
+    return false;
+}
+
+// Another run on the same results goes first; its circuit file may be
+// rewritten meanwhile, so a run that waited reads it again.
+bool Circuito::LockResults(bool& waited)
+{
+    ExclusiveLock::Result result = lock_.TryLock();
+    waited = result == ExclusiveLock::Result::Busy;
+    if (waited)
+        host_.Waiting("Waiting for another run writing " + ExtractFileName(fdtPath) + "...");
+    while (result == ExclusiveLock::Result::Busy) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        host_.ProcessMessages();
+        result = lock_.TryLock();
+    }
+    if (result == ExclusiveLock::Result::Failed) {
+        Fail("Cannot create file \"" + lock_.Path() + "\"");
+        return false;
+    }
+    return true;
+}
 
 bool Circuito::Read(const std::vector<std::string>& lines)
 {
@@ -72,20 +115,22 @@ bool Circuito::ParseLine(const std::string& raw)
     for (std::size_t k = 1; k <= NodeTokens(kind); ++k)
         if (ReservedNode(t[k]))
             return false;
+    double value = 0.0;
+    if (kind != 'O' && !FiniteValue(t[NodeTokens(kind) + 1], value))
+        return false;
     if (NodeTokens(kind) == 2)
-        ParseTwoNodes(kind, t);
+        ParseTwoNodes(kind, t, value);
     else
-        ParseFourNodes(kind, t);
+        ParseFourNodes(kind, t, value);
     return true;
 }
 
 // R, G, C, L, V and I lines: name a b value flag.
-void Circuito::ParseTwoNodes(char kind, const std::vector<std::string>& t)
+void Circuito::ParseTwoNodes(char kind, const std::vector<std::string>& t, double v)
 {
     const std::string& name = t[0];
     const int a = Node(t[1]);
     const int b = Node(t[2]);
-    const double v = StrToD(t[3]);
     const bool f = SymbolicFlag(t[4]);
     if (kind != 'V' && kind != 'I') {
         AddBranch(name, a, b, v, f);
@@ -104,7 +149,7 @@ void Circuito::ParseTwoNodes(char kind, const std::vector<std::string>& t)
 }
 
 // H, E, F, K, Y and N lines: name a b c d value flag; O lines: name a b c d.
-void Circuito::ParseFourNodes(char kind, const std::vector<std::string>& t)
+void Circuito::ParseFourNodes(char kind, const std::vector<std::string>& t, double v)
 {
     const std::string& name = t[0];
     const int a = Node(t[1]);
@@ -115,7 +160,6 @@ void Circuito::ParseFourNodes(char kind, const std::vector<std::string>& t)
         AddNullor(b, a, d, c);
         return;
     }
-    const double v = StrToD(t[5]);
     const bool f = SymbolicFlag(t[6]);
     switch (kind) {
     case 'H':
@@ -182,12 +226,15 @@ bool Circuito::ParseDirective(const std::vector<std::string>& t)
             return false;
         char* end = nullptr;
         long n = std::strtol(t[2].c_str(), &end, 10);
-        if (*end != '\0' || n < 1 || n > kMaxFrequencies || t.size() < 3 + static_cast<std::size_t>(n))
+        double percent = 0.0;
+        if (*end != '\0' || n < 1 || n > kMaxFrequencies || t.size() < 3 + static_cast<std::size_t>(n)
+            || !FiniteValue(t[1], percent))
             return false;
-        tolerance_ = StrToD(t[1]) * 0.01;
-        frequencies_.clear();
-        for (long k = 0; k < n; ++k)
-            frequencies_.push_back(StrToD(t[3 + static_cast<std::size_t>(k)]));
+        tolerance_ = percent * 0.01;
+        frequencies_.assign(static_cast<std::size_t>(n), 0.0);
+        for (std::size_t k = 0; k < frequencies_.size(); ++k)
+            if (!FiniteValue(t[3 + k], frequencies_[k]))
+                return false;
         approximation_ = true;
     }
     return true;

@@ -1,7 +1,5 @@
 // What a run does around the enumeration: the big-output question, letting the
 // message loop run, failures, and putting the finished result files in place.
-#include <cstdio>
-
 #include "engine/Circuito.h"
 #include "formats/ParFile.h"
 
@@ -37,11 +35,13 @@ void Circuito::Fail(const std::string& text)
     host_.ShowMessage(text);
 }
 
+// Nothing of the run stays behind, and a run waiting for these result files
+// may go on.
 void Circuito::Discard()
 {
     out_.Close();
-    std::remove(FdtTemp().c_str());
-    std::remove(ParTemp().c_str());
+    files_.Discard();
+    lock_.Release();
 }
 
 bool Circuito::FinishFiles()
@@ -51,7 +51,7 @@ bool Circuito::FinishFiles()
         return false;
     }
     OutFile par;
-    if (!par.Open(ParTemp(), "ab")) {
+    if (!par.Open(files_.Temp(kParFile), "ab")) {
         Fail("Cannot open file \"" + parPath + "\" to append the term counts");
         return false;
     }
@@ -62,10 +62,10 @@ bool Circuito::FinishFiles()
         Fail("Cannot write file \"" + parPath + "\"");
         return false;
     }
-    if (std::rename(ParTemp().c_str(), parPath.c_str()) != 0
-        || std::rename(FdtTemp().c_str(), fdtPath.c_str()) != 0) {
+    if (!files_.Replace()) {
         Fail("Cannot replace the result files beside \"" + circuitPath + "\"");
         return false;
     }
+    lock_.Release();
     return true;
 }

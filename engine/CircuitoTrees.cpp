@@ -1,4 +1,6 @@
 // The common spanning trees of the voltage and current graphs, one term each.
+#include <cmath>
+
 #include "engine/Circuito.h"
 #include "engine/Graphs.h"
 #include "engine/MStack.h"
@@ -67,6 +69,7 @@ void Circuito::Section(bool numerator)
     const int n = static_cast<int>(nodes_.size());
     voltageGraph_ = std::make_unique<Graphs>(n);
     currentGraph_ = std::make_unique<Graphs>(n);
+    section_ = numerator ? "numerator" : "denominator";
     Prepare(numerator);
     EnumerateTrees(numerator);
     if (numerator) {
@@ -214,9 +217,13 @@ bool Circuito::EmitTerm(TERM& term, const MStack& stack, int controlledCount)
     for (int index : impedances_)
         if (!inTree_[index])
             contribute(index);
-    if (tooMany || power > 255) {
-        Fail("A term of this circuit needs more than 255 symbols or powers of s:\r\n"
-             "it cannot be written.");
+    if (tooMany || power > 255 || !std::isfinite(coefficient)) [[unlikely]] {
+        if (tooMany || power > 255)
+            Fail("A term of this circuit needs more than 255 symbols or powers of s:\r\n"
+                 "it cannot be written.");
+        else
+            Fail(std::string("A term of the ") + section_ + " has a coefficient too large to be written:\r\n"
+                 "the product of its numeric element values overflows.");
         return false;
     }
     if (count == 0 && coefficient == 0.0)

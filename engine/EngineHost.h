@@ -14,6 +14,9 @@ public:
     // Lets pending events run (progress, Abort, repainting). The core calls it
     // every few thousand steps; the host decides by time whether to act.
     virtual void ProcessMessages() = 0;
+    // Another run writes the same result files and this one waits for it,
+    // with ProcessMessages called meanwhile: the text is a line for the log.
+    virtual void Waiting(const std::string& text) = 0;
     // An error box (caption "Error", stop icon), then the run cannot go on.
     // Vimlo ends the process with a non-zero status; a test host throws.
     [[noreturn]] virtual void Fatal(const std::string& text) = 0;

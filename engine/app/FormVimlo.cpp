@@ -38,6 +38,7 @@ TFormVimlo::TFormVimlo(std::string commandLinePath, QWidget* parent)
     Edit1 = menuBar()->addAction("Edit", this, &TFormVimlo::Edit1Click);
     Exit1 = menuBar()->addAction("Exit", this, &TFormVimlo::Exit1Click);
 
+    host_.OnWaiting([this](const std::string& text) { AddLine(text); });
     connect(&Timer1, &QTimer::timeout, this, &TFormVimlo::Timer1Timer);
     Timer1.start(200);
 }
@@ -82,6 +83,7 @@ void TFormVimlo::RunAnalysis(const std::string& path, bool fromCommandLine)
 bool TFormVimlo::Analyse(const std::string& path, bool fromCommandLine)
 {
     circuit = std::make_unique<Circuito>(path, fromCommandLine, host_);
+    Memo1->clear();  // the line of a wait for another run, which is over
     if (!circuit->Ok())
         return false;
     AddLine(CircuitLine(path, circuit->branchCount, circuit->nodeCount));

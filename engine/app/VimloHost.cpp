@@ -33,6 +33,12 @@ void VimloHost::ProcessMessages()
     sinceEvents_.restart();
 }
 
+void VimloHost::Waiting(const std::string& text)
+{
+    if (log_)
+        log_(text);
+}
+
 void VimloHost::Fatal(const std::string& text)
 {
     MessageBox(text, "Error", MsgIcon::Error);

@@ -3,6 +3,7 @@
 // often enough for progress and Abort, but not so often that it slows the
 // enumeration.
 #include <QElapsedTimer>
+#include <functional>
 
 #include "engine/EngineHost.h"
 
@@ -13,8 +14,13 @@ public:
     void ShowMessage(const std::string& text) override;
     bool AskYesNo(const std::string& text) override;
     void ProcessMessages() override;
+    void Waiting(const std::string& text) override;
     [[noreturn]] void Fatal(const std::string& text) override;
+
+    // Where Waiting's line goes: the log of the window.
+    void OnWaiting(std::function<void(const std::string&)> log) { log_ = std::move(log); }
 
 private:
     QElapsedTimer sinceEvents_;
+    std::function<void(const std::string&)> log_;
 };

@@ -77,6 +77,7 @@ struct BadCase {
 const BadCase kBad[] = {
     {"SchematicOnlyKind", "t\nV1 1 0 1 1\nQ1 1 0 2 1 0\n.OUT 1", "Error in line 2"},
     {"TooFewTokens", "t\nV1 1 0 1 1\nR1 1 0\n.OUT 1", "Error in line 2"},
+    {"ValueNotFinite", "t\nV1 1 0 1 1\nR1 1 0 1e309 0\n.OUT 1", "Error in line 2"},
     {"AmmeterWithOneNode", "t\nV1 1 0 1 1\n.IOUT 1", "Error in line 2"},
     {"OutputOnNoElementLine", "t\nV1 1 0 1 1\nR1 1 0 5 0\n.OUT 2", "The output node 2 is on no element line!"},
 };

@@ -2,6 +2,7 @@
 // Runs the engine's core on a circuit file and reads back the network function
 // it writes (.fdt terms, .par element values).
 #include <complex>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -29,10 +30,18 @@ public:
         if (abortAtPoll && polls >= abortAtPoll && circuit)
             circuit->Abort();
     }
+    void Waiting(const std::string& text) override
+    {
+        waits.push_back(text);
+        if (onWaiting)
+            onWaiting();
+    }
     [[noreturn]] void Fatal(const std::string& text) override { throw FatalEnd(text); }
 
     std::vector<std::string> messages;
     std::vector<std::string> questions;
+    std::vector<std::string> waits;
+    std::function<void()> onWaiting;
     bool answer = true;
     int polls = 0;
     int abortAtPoll = 0;

@@ -8,6 +8,7 @@
 
 #include "engine/app/Form3.h"
 #include "engine/app/FormVimlo.h"
+#include "formats/ExclusiveLock.h"
 #include "platform/IniFile.h"
 #include "platform/ProgramFolder.h"
 #include "tests/platform/ScriptedDialogs.h"
@@ -104,6 +105,34 @@ TEST_F(VimloWindows, RejectedLineEndsTheRunWithNothingLoggedOrWritten)
     EXPECT_FALSE(fs::exists(folder / "bad.fdt"));
     EXPECT_FALSE(fs::exists(folder / "bad.par"));
     EXPECT_TRUE(vimlo.isVisible());
+    ExpectIdle();
+}
+
+// Another run holds the results: the log says so while the window waits,
+// and once it is over the run logs as always.
+TEST_F(VimloWindows, WaitForAnotherRunIsLoggedThenTheRunGoesOn)
+{
+    dialogs.files = {Circuit("low.crc", kLowPass)};
+    ExclusiveLock other(folder / "low.fdt.lock");
+    ASSERT_EQ(other.TryLock(), ExclusiveLock::Result::Locked);
+    std::vector<std::string> waitingLog;
+    bool running = false;
+    QTimer::singleShot(0, &vimlo, [&] {
+        waitingLog = Log();
+        running = vimlo.Running();
+        form3.Run1Click();  // ignored while waiting
+        other.Release();
+    });
+    vimlo.Open2Click();
+
+    EXPECT_EQ(waitingLog, std::vector<std::string>{"Waiting for another run writing low.fdt..."});
+    EXPECT_TRUE(running);
+    std::vector<std::string> log = Log();
+    ASSERT_EQ(log.size(), 7u);
+    EXPECT_EQ(log[0], "low.crc: 4 branches, 5 nodes.");
+    EXPECT_EQ(log[4], "2 Terms");
+    EXPECT_TRUE(fs::exists(folder / "low.fdt"));
+    EXPECT_TRUE(dialogs.shown.empty());
     ExpectIdle();
 }
 

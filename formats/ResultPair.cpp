@@ -1,0 +1,116 @@
+#include "formats/ResultPair.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+bool CreateExclusively(const std::string& path)
+{
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;
+    ::close(fd);
+    return true;
+}
+
+bool IsRegularFile(const std::string& path)
+{
+    struct stat info;
+    return ::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+}  // namespace
+
+ResultPair::ResultPair(std::string first, std::string second) : path_{std::move(first), std::move(second)} {}
+
+bool ResultPair::Create()
+{
+    Discard();
+    const std::string process = std::to_string(::getpid());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string tag = "." + process + "-" + std::to_string(attempt);
+        for (int f = 0; f < 2; ++f) {
+            temp_[f] = path_[f] + tag + ".part";
+            backup_[f] = path_[f] + tag + ".old";
+        }
+        if (!CreateExclusively(temp_[0])) {
+            if (errno == EEXIST)
+                continue;
+            return false;
+        }
+        if (CreateExclusively(temp_[1])) {
+            created_ = true;
+            return true;
+        }
+        const bool taken = errno == EEXIST;
+        std::remove(temp_[0].c_str());
+        if (!taken)
+            return false;
+    }
+    return false;
+}
+
+// The old file stays in place under a second name (a hard link), or moves
+// aside where the file system has no links. A folder or other odd entry in
+// the file's place is left alone and fails the replacement.
+bool ResultPair::Backup(int f)
+{
+    hadOld_[f] = ::link(path_[f].c_str(), backup_[f].c_str()) == 0;
+    if (hadOld_[f] || errno == ENOENT)
+        return true;
+    if (errno == EEXIST || !IsRegularFile(path_[f]))
+        return false;
+    hadOld_[f] = std::rename(path_[f].c_str(), backup_[f].c_str()) == 0;
+    return hadOld_[f];
+}
+
+// Puts the old file back, or removes the new one where there was none.
+void ResultPair::Restore(int f, bool putIn)
+{
+    if (hadOld_[f]) {
+        if (std::rename(backup_[f].c_str(), path_[f].c_str()) == 0)
+            std::remove(backup_[f].c_str());  // left by a rename between two links of one file
+    } else if (putIn) {
+        std::remove(path_[f].c_str());
+    }
+}
+
+bool ResultPair::Replace()
+{
+    if (!created_)
+        return false;
+    int putIn = 0;
+    bool done = Backup(0) && Backup(1);
+    // Back to back: between these two renames a reader may meet one new file.
+    while (done && putIn < 2) {
+        done = std::rename(temp_[putIn].c_str(), path_[putIn].c_str()) == 0;
+        if (done)
+            ++putIn;
+    }
+    for (int f = 0; f < 2; ++f) {
+        if (!done)
+            Restore(f, f < putIn);
+        else if (hadOld_[f])
+            std::remove(backup_[f].c_str());
+        hadOld_[f] = false;
+    }
+    if (done)
+        created_ = false;
+    else
+        Discard();
+    return done;
+}
+
+void ResultPair::Discard()
+{
+    if (!created_)
+        return;
+    std::remove(temp_[0].c_str());
+    std::remove(temp_[1].c_str());
+    created_ = false;
+}

@@ -1,0 +1,35 @@
+#pragma once
+// Two result files that only make sense together, written under temporary
+// names of their own beside them and then put in place together: the folder
+// holds the old pair or the new one, and a failure leaves the old one.
+#include <string>
+
+class ResultPair {
+public:
+    ResultPair(std::string first, std::string second);
+    ~ResultPair() { Discard(); }
+    ResultPair(const ResultPair&) = delete;
+    ResultPair& operator=(const ResultPair&) = delete;
+
+    // Creates both temporaries, empty, under names no other writer has. Open
+    // them to append ("ab"): truncating them again would make some file
+    // systems write the whole file out at its close.
+    bool Create();
+    // The temporary of file 0 (the first) or 1 (the second).
+    const std::string& Temp(int file) const { return temp_[file]; }
+    // Renames the temporaries over the two files, the first file first. On
+    // failure both files are as they were and the temporaries are gone.
+    bool Replace();
+    // Removes the temporaries.
+    void Discard();
+
+private:
+    bool Backup(int file);
+    void Restore(int file, bool putIn);
+
+    std::string path_[2];
+    std::string temp_[2];
+    std::string backup_[2];
+    bool hadOld_[2] = {false, false};
+    bool created_ = false;
+};

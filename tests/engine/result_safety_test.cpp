@@ -1,0 +1,112 @@
+// Runs that must leave the result files whole: a coefficient that overflows,
+// a circuit file named like its results, and a run that waits for another.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "EngineFixture.h"
+#include "formats/ExclusiveLock.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+const char kLowPass[] = "t\nV1 1 0 1 1\nR1 1 2 1000 0\nC1 2 0 1e-6 0\n.OUT 2";
+
+struct Overflow {
+    const char* name;
+    const char* circuit;
+    const char* section;
+};
+
+// Numeric values of 1e200 whose product in one term is beyond any double.
+const Overflow kOverflows[] = {
+    {"CascadedGains", "t\nV1 1 0 1 1\nR1 1 0 1 1\nE1 2 0 1 0 1e200 1\nR2 2 0 1 1\nE2 3 0 2 0 1e200 1\n"
+                      "R3 3 0 1 1\n.OUT 3",
+     "numerator"},
+    {"LadderResistors", "t\nV1 1 0 1 1\nR1 1 2 1e200 1\nC1 2 0 1 1\nR2 2 3 1e200 1\nC2 3 0 1 1\n.OUT 3",
+     "denominator"},
+};
+
+class OverflowTest : public ::testing::TestWithParam<Overflow> {};
+
+TEST_P(OverflowTest, StopsTheRunAndKeepsTheEarlierResults)
+{
+    TempFolder folder;
+    RecordingHost host;
+    std::string path = folder.Write("c.crc", kLowPass);
+    ASSERT_TRUE(RunEngine(path, host).ok);
+    const std::string fdt = ReadBytes(folder / "c.fdt"), par = ReadBytes(folder / "c.par");
+    folder.Write("c.crc", GetParam().circuit);
+    EXPECT_FALSE(RunEngine(path, host).ok);
+    EXPECT_EQ(host.messages, Names{std::string("A term of the ") + GetParam().section
+                                   + " has a coefficient too large to be written:\r\n"
+                                     "the product of its numeric element values overflows."});
+    EXPECT_EQ(ReadBytes(folder / "c.fdt"), fdt);
+    EXPECT_EQ(ReadBytes(folder / "c.par"), par);
+    EXPECT_EQ(folder.Names(), (Names{"c.crc", "c.fdt", "c.par"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Sections, OverflowTest, ::testing::ValuesIn(kOverflows), ParamName<Overflow>);
+
+// By its name or through a link, the circuit file would be a result file.
+TEST(ResultSafetyTest, CircuitNamedLikeItsResultsIsRefused)
+{
+    for (const char* name : {"c1.par", "c1.fdt", "c1.crc"}) {
+        TempFolder folder;
+        std::string path = folder / name;
+        if (std::string(name) == "c1.crc") {
+            folder.Write("c1.par", kLowPass);
+            fs::create_symlink("c1.par", path);
+        } else {
+            folder.Write(name, kLowPass);
+        }
+        const Names before = folder.Names();
+        const std::string text = ReadBytes(path);
+        RecordingHost host;
+        EXPECT_FALSE(RunEngine(path, host).ok) << name;
+        EXPECT_EQ(host.messages, Names{"The results of \"" + path + "\" would overwrite the circuit file itself!\r\n"
+                                       "Give the circuit file another extension, such as \".crc\"."});
+        EXPECT_EQ(ReadBytes(path), text) << name;
+        EXPECT_EQ(folder.Names(), before) << name;
+    }
+}
+
+// The run waits while the lock is held, then reads the circuit file as the
+// other run left it.
+TEST(ResultSafetyTest, RunWaitsForTheOtherRunAndReadsTheCircuitAgain)
+{
+    TempFolder folder;
+    std::string path = folder.Write("c.crc", "t\nV1 1 0 1 1\nR1 1 0 1 0\n.OUT 2");
+    ExclusiveLock other(folder / "c.fdt.lock");
+    ASSERT_EQ(other.TryLock(), ExclusiveLock::Result::Locked);
+    RecordingHost host;
+    host.onWaiting = [&] {
+        EXPECT_EQ(folder.Names(), (Names{"c.crc", "c.fdt.lock"}));  // nothing written while waiting
+        folder.Write("c.crc", kLowPass);
+        other.Release();
+    };
+    EngineRun run = RunEngine(path, host);
+    ASSERT_TRUE(run.ok);
+    EXPECT_EQ(host.waits, Names{"Waiting for another run writing c.fdt..."});
+    EXPECT_GT(host.polls, 0);
+    EXPECT_EQ(run.denominatorTerms, 2u);
+    ReadNetworkFunction(folder / "c.fdt");
+    EXPECT_EQ(folder.Names(), (Names{"c.crc", "c.fdt", "c.par"}));
+}
+
+TEST(ResultSafetyTest, LockThatCannotBeMadeStopsTheRun)
+{
+    // The lock's name is too long for the file system, the circuit's is not.
+    TempFolder folder;
+    const std::string name(248, 'c');
+    std::string path = folder.Write(name + ".crc", kLowPass);
+    RecordingHost host;
+    EXPECT_FALSE(RunEngine(path, host).ok);
+    EXPECT_EQ(host.messages, Names{"Cannot create file \"" + folder / (name + ".fdt.lock") + "\""});
+    EXPECT_EQ(folder.Names(), Names{name + ".crc"});
+}
+
+}  // namespace
