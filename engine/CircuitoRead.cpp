@@ -28,7 +28,6 @@ Circuito::Circuito(const std::string& path, bool fromCommandLine, EngineHost& ho
     if (!Read(lines))
         return;
     SortElements();
-    ListImpedances();
     if (approximation_ && !ComputeExactValues())
         return;
     nodeCount = static_cast<int>(nodes_.size());

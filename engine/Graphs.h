@@ -14,7 +14,8 @@
 // join: the column's first non-zero row is swapped into place and multiplied
 // into the result, and that pivot row is added to the column's other non-zero
 // row. In nodes, the pivot row's component merges into the other endpoint's,
-// so each component not holding the reference owns one row position.
+// so each component not holding the reference owns one row position; the
+// reference's component has the row position n, below every real row.
 #include <cstdint>
 #include <vector>
 
@@ -23,7 +24,7 @@ public:
     explicit Graphs(int n);
 
     // True when a and b lie in different components (an edge a-b closes no loop).
-    bool Separate(int a, int b) const { return label_[a] != label_[b]; }
+    bool Separate(int a, int b) const { return node_[a].label != node_[b].label; }
     // Adds the edge from a to b; only when Separate(a, b).
     void Join(int a, int b);
     // Removes the edge a-b, which must be the most recent join still in place.
@@ -32,45 +33,59 @@ public:
     // The determinant of the joined columns: +1 or -1 once they span the
     // nodes as a tree.
     std::int32_t Det() const { return result_; }
+    // The determinant that Join(a, b) would give, without joining.
+    std::int32_t DetWith(int a, int b) const
+    {
+        const int la = node_[a].label, lb = node_[b].label;
+        const bool pivotIsFrom = part_[la].row < part_[lb].row;
+        const std::int32_t result = pivotIsFrom ? result_ : -result_;
+        return part_[pivotIsFrom ? la : lb].row != joins_ ? -result : result;
+    }
 
     int NodeCount() const { return n_; }
 
     // Follows, per component, the last candidate index at which any of its
     // nodes has an edge; nodeLast gives that index per node (-1: none).
     void TrackLastUse(const std::vector<int>& nodeLast);
-    // Whether the node's component still has a candidate at index from or later,
-    // or already spans every node.
-    bool Reachable(int node, int from) const
+    // Whether the node's component still has a candidate at index from or
+    // later. (A component spanning every node needs none; the enumeration
+    // never asks about one.)
+    bool Reachable(int node, int from) const { return part_[node_[node].label].last >= from; }
+    // Whether the component that Join(a, b) would make has one.
+    bool ReachableJoined(int a, int b, int from) const
     {
-        const int l = label_[node];
-        return last_[l] >= from || size_[l] == n_;
+        return part_[node_[a].label].last >= from || part_[node_[b].label].last >= from;
     }
 
 private:
+    struct Node {
+        int label;  // its component's; [0] stays 0
+        int next;   // circular list of each component's members
+    };
+    struct Part {   // of the component a label names
+        int size;   // members
+        int last;   // last use
+        int row;    // row position (n: the reference's component)
+        int unused; // makes the size a power of two
+    };
     struct Undo {
-        int a, b;          // the edge
         int moved;         // a node of the relabelled component
         int kept;          // a node of the other one
         int oldLabel;      // the relabelled component's label before the join
         int oldLast;       // the kept component's last use before the join
-        int pivot, other;  // labels of the pivot row's component and the other endpoint's
-        int swapped;       // label whose row the pivot took, or -1
+        int pivot;         // label of the pivot row's component
+        int swapped;       // label whose row the pivot took (the pivot itself when none)
         int pivotRow;      // the pivot row's position before the swap
         std::int32_t oldResult;
     };
 
     void Relabel(int start, int label);
-    void Eliminate(int from, int to, Undo& u);
-    void Restore(const Undo& u);
 
     int n_;
-    std::vector<int> label_;      // [0] stays 0
-    std::vector<int> next_;       // circular list of each component's members
-    std::vector<int> size_;       // members of the component of each label
-    std::vector<int> last_;       // last use of each label's component
-    std::vector<int> row_;        // row position of each label's component
-    std::vector<int> owner_;      // label owning each row position
-    std::vector<char> reference_; // the label's component holds the reference node
+    std::vector<Node> node_;
+    std::vector<Part> part_;
+    std::vector<int> owner_;      // label owning each row position ([n]: unused)
     std::int32_t result_ = 1;
-    std::vector<Undo> undo_;      // one per join, the column index being its place
+    int joins_ = 0;               // edges in place, the next column's index
+    std::vector<Undo> undo_;      // one per edge in place, by column
 };
