@@ -7,6 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "engine/CircuitText.h"
 #include "engine/Componente.h"
 #include "engine/EngineHost.h"
 #include "engine/TreeWalk.h"
@@ -16,7 +17,7 @@
 
 class Circuito {
 public:
-    static constexpr int kMaxFrequencies = 10;
+    static constexpr int kMaxFrequencies = kMaxAppFrequencies;
     static constexpr int kMaxSymbols = 256;
     static constexpr unsigned kBigOutputTerms = 200000;
 
@@ -81,9 +82,8 @@ private:
     bool LockResults(bool& waited);
     bool Read(const std::vector<std::string>& lines);
     bool ParseLine(const std::string& line);
-    bool ParseDirective(const std::vector<std::string>& tokens);
-    void ParseTwoNodes(char kind, const std::vector<std::string>& tokens, double value);
-    void ParseFourNodes(char kind, const std::vector<std::string>& tokens, double value);
+    void ParseTwoNodes(const Statement& s);
+    void ParseFourNodes(const Statement& s);
     int Node(const std::string& name);
     int InternalNode();
     void AddBranch(const std::string& name, int a, int b, double value, bool symbolic);

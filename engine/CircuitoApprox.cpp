@@ -7,8 +7,8 @@
 
 #include "engine/CircNum.h"
 #include "engine/Circuito.h"
-#include "engine/ComplexMath.h"
 #include "engine/TermBlock.h"
+#include "formats/ComplexPower.h"
 #include "formats/Term.h"
 
 namespace {

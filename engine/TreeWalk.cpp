@@ -16,6 +16,16 @@ constexpr std::uint64_t Bit(int c) { return std::uint64_t{1} << (c % 64); }
 
 int Highest(std::uint64_t x) { return 63 - std::countl_zero(x); }
 
+// The number of bits set, without a library call on processors where counting
+// them is no single instruction.
+unsigned Ones(std::uint64_t x)
+{
+    x -= (x >> 1) & 0x5555555555555555u;
+    x = (x & 0x3333333333333333u) + ((x >> 2) & 0x3333333333333333u);
+    x = (x + (x >> 4)) & 0x0f0f0f0f0f0f0f0fu;
+    return static_cast<unsigned>((x * 0x0101010101010101u) >> 56);
+}
+
 }  // namespace
 
 TreeWalk::TreeWalk(const WalkPlan& plan, const std::atomic<bool>& stop)
@@ -189,34 +199,34 @@ TreeWalk::Emitted TreeWalk::Emit(std::int32_t sign, TermSink& sink)
     const int words = plan_.words;
     const std::uint64_t* impedance = plan_.impedance.data();
     const std::uint64_t* symbolic = plan_.symbolic.data();
-    unsigned count = 0, power = 0;
-    std::uint64_t numeric = 0;
+    unsigned power = 0;
+    std::uint64_t negative = 0, factors = 0;
     for (int w = 0; w < words; ++w) {
         const std::uint64_t in = tree_[w] ^ impedance[w];
-        count += static_cast<unsigned>(std::popcount(in & symbolic[w]));
-        power += static_cast<unsigned>(std::popcount(in & plan_.reactive[w]));
-        numeric |= in & plan_.numeric[w];
+        power += Ones(in & plan_.reactive[w]);
+        negative ^= in & plan_.negative[w];
+        factors |= in & plan_.factor[w];
     }
-    if (count > 255 || power > 255) [[unlikely]] {
-        fault_ = Fault::TooLarge;
-        return Emitted::Failed;
+    if (plan_.mayOverflow) [[unlikely]] {
+        unsigned count = 0;
+        for (int w = 0; w < words; ++w)
+            count += Ones((tree_[w] ^ impedance[w]) & symbolic[w]);
+        if (count > 255 || power > 255) {
+            fault_ = Fault::TooLarge;
+            return Emitted::Failed;
+        }
     }
-    double coefficient = sign;
-    if (numeric) {
+    double coefficient = Ones(negative) % 2 ? -sign : sign;
+    if (factors) {
         coefficient = Product(coefficient);
         if (!std::isfinite(coefficient)) [[unlikely]] {
             fault_ = Fault::Overflow;
             return Emitted::Failed;
         }
-        if (count == 0 && coefficient == 0.0)
-            return Emitted::Written;  // a zero term; written, it would read as an end record
     }
     TermBlock& b = *block_;
-    std::uint8_t* q = b.bytes + b.used;
-    q[0] = static_cast<std::uint8_t>(count);
-    std::memcpy(q + 1, &coefficient, 8);
-    q[9] = static_cast<std::uint8_t>(power);
-    q += 10;
+    std::uint8_t* const record = b.bytes + b.used;
+    std::uint8_t* q = record + 10;
     const std::uint8_t* symbol = plan_.symbol.data();
     for (int w = words - 1; w >= 0; --w) {
         for (std::uint64_t x = tree_[w] & ~impedance[w] & symbolic[w]; x;) {
@@ -228,6 +238,12 @@ TreeWalk::Emitted TreeWalk::Emit(std::int32_t sign, TermSink& sink)
     for (int w = 0; w < words; ++w)
         for (std::uint64_t x = ~tree_[w] & impedance[w] & symbolic[w]; x; x &= x - 1)
             *q++ = symbol[w * 64 + std::countr_zero(x)];
+    const std::size_t count = static_cast<std::size_t>(q - record - 10);
+    if (count == 0 && coefficient == 0.0)
+        return Emitted::Written;  // a zero term; written, it would read as an end record
+    record[0] = static_cast<std::uint8_t>(count);
+    std::memcpy(record + 1, &coefficient, 8);
+    record[9] = static_cast<std::uint8_t>(power);
     b.used += 10 + count;
     ++b.terms;
     b.highestPower = std::max(b.highestPower, power);
@@ -241,21 +257,21 @@ TreeWalk::Emitted TreeWalk::Emit(std::int32_t sign, TermSink& sink)
     return Emitted::Written;
 }
 
-// The numeric factors in the order of the record.
+// The factors in the order of the record.
 double TreeWalk::Product(double coefficient) const
 {
     const std::uint64_t* impedance = plan_.impedance.data();
-    const std::uint64_t* numeric = plan_.numeric.data();
+    const std::uint64_t* factor = plan_.factor.data();
     const double* value = plan_.value.data();
     for (int w = plan_.words - 1; w >= 0; --w) {
-        for (std::uint64_t x = tree_[w] & ~impedance[w] & numeric[w]; x;) {
+        for (std::uint64_t x = tree_[w] & ~impedance[w] & factor[w]; x;) {
             const int h = Highest(x);
             coefficient *= value[w * 64 + h];
             x ^= std::uint64_t{1} << h;
         }
     }
     for (int w = 0; w < plan_.words; ++w)
-        for (std::uint64_t x = ~tree_[w] & impedance[w] & numeric[w]; x; x &= x - 1)
+        for (std::uint64_t x = ~tree_[w] & impedance[w] & factor[w]; x; x &= x - 1)
             coefficient *= value[w * 64 + std::countr_zero(x)];
     return coefficient;
 }

@@ -1,9 +1,11 @@
 #include "engine/WalkPlan.h"
 
+#include <bit>
+
 WalkPlan::WalkPlan(const std::vector<Componente>& elements, const std::vector<int>& symbolMap, int picks,
                    bool signAlwaysSet, const Graphs& voltageGraph, const Graphs& currentGraph)
     : m(static_cast<int>(elements.size())), k(picks), signAlways(signAlwaysSet), words((m + 63) / 64 + (m == 0)),
-      impedance(words), symbolic(words), reactive(words), numeric(words), voltage(voltageGraph),
+      impedance(words), symbolic(words), reactive(words), negative(words), factor(words), voltage(voltageGraph),
       current(currentGraph)
 {
     const int n = voltage.NodeCount();
@@ -18,10 +20,18 @@ WalkPlan::WalkPlan(const std::vector<Componente>& elements, const std::vector<in
         impedance[c / 64] |= e.impedance ? bit : 0;
         symbolic[c / 64] |= e.symbolic ? bit : 0;
         reactive[c / 64] |= e.reactive ? bit : 0;
-        numeric[c / 64] |= e.symbolic ? 0 : bit;
+        const bool unit = e.value == 1.0 || e.value == -1.0;
+        negative[c / 64] |= !e.symbolic && e.value == -1.0 ? bit : 0;
+        factor[c / 64] |= !e.symbolic && !unit ? bit : 0;
         lastV[e.vFrom] = lastV[e.vTo] = c;
         lastI[e.iFrom] = lastI[e.iTo] = c;
     }
+    int symbols = 0, powers = 0;
+    for (int w = 0; w < words; ++w) {
+        symbols += std::popcount(symbolic[w]);
+        powers += std::popcount(reactive[w]);
+    }
+    mayOverflow = symbols > 255 || powers > 255;
     voltage.TrackLastUse(lastV);
     current.TrackLastUse(lastI);
 }

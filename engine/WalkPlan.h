@@ -29,6 +29,11 @@ struct WalkPlan {
     std::vector<std::uint8_t> controlled;
     std::vector<std::uint8_t> symbol;  // symbol index of each element
     std::vector<double> value;
-    Bits impedance, symbolic, reactive, numeric;
+    Bits impedance, symbolic, reactive;
+    // Numeric elements: those of value 1 or -1 only set the sign (exactly as
+    // a product with them would), the others are factors of the coefficient.
+    Bits negative, factor;
+    // More than 255 symbolic or reactive elements: a term may not fit its record.
+    bool mayOverflow;
     Graphs voltage, current;
 };
