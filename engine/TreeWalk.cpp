@@ -134,9 +134,9 @@ TreeWalk::End TreeWalk::Walk(TermSink& sink)
                 sink.Poll();
             }
         }
-        if (stack_.Count() == k - 1) {
+        if (stack_.Count() >= k - 2) {
             End end;
-            if (!LeafLevel(sink, end))
+            if (!(stack_.Count() == k - 1 ? LeafLevel(sink, end) : PairLevel(sink, end)))
                 return end;
             exhausted_ = true;
             continue;
@@ -172,6 +172,73 @@ bool TreeWalk::LeafLevel(TermSink& sink, End& end)
         viable_ = After(c);
     }
     return true;
+}
+
+// The last two picks: each pick that the walk would join is only previewed,
+// and the last pick completes a tree without a join. When a pause falls
+// after a previewed pick, the pick is joined then, so that the walk goes on
+// from there as it would have.
+bool TreeWalk::PairLevel(TermSink& sink, End& end)
+{
+    const int m = plan_.m, k = plan_.k;
+    const WalkPlan::Edges* e = plan_.edges.data();
+    while (viable_ && j_ < m && stack_.Count() + (m - j_) >= k) {
+        const int c = j_++;
+        const WalkPlan::Edges& p = e[c];
+        if (v_.Separate(p.vFrom, p.vTo) && i_.Separate(p.iFrom, p.iTo) && v_.ReachableJoined(p.vFrom, p.vTo, c + 1)
+            && i_.ReachableJoined(p.iFrom, p.iTo, c + 1)) {
+            const Graphs::Preview pv = v_.Previewed(p.vFrom, p.vTo), pi = i_.Previewed(p.iFrom, p.iTo);
+            tree_[c / 64] |= Bit(c);
+            controlled_ += plan_.controlled[c];
+            ++pushes_;
+            bool viable = true;
+            for (int d = c + 1; viable && d < m; ++d) {
+                const WalkPlan::Edges& q = e[d];
+                if (v_.SeparateAfter(pv, q.vFrom, q.vTo) && i_.SeparateAfter(pi, q.iFrom, q.iTo)) {
+                    const Emitted r = Leaf(d, pv, pi, sink);
+                    if (r != Emitted::Written) {
+                        end = r == Emitted::Stopped ? End::Stopped : End::Failed;
+                        tree_[c / 64] &= ~Bit(c);
+                        controlled_ -= plan_.controlled[c];
+                        return false;
+                    }
+                }
+                viable = v_.ReachableAfter(pv, q.vFrom, d + 1) && v_.ReachableAfter(pv, q.vTo, d + 1)
+                    && i_.ReachableAfter(pi, q.iFrom, d + 1) && i_.ReachableAfter(pi, q.iTo, d + 1);
+            }
+            tree_[c / 64] &= ~Bit(c);
+            controlled_ -= plan_.controlled[c];
+            if (Over()) {
+                Push(c);
+                --pushes_;
+                exhausted_ = true;
+                end = End::Paused;
+                return false;
+            }
+            if (--pollCountdown_ == 0) {
+                pollCountdown_ = kPollEvery;
+                sink.Poll();
+            }
+        }
+        viable_ = After(c);
+    }
+    return true;
+}
+
+TreeWalk::Emitted TreeWalk::Leaf(int c, const Graphs::Preview& pv, const Graphs::Preview& pi, TermSink& sink)
+{
+    const WalkPlan::Edges& e = plan_.edges[c];
+    std::int32_t sign = 1;
+    if (plan_.signAlways || controlled_ != 0 || plan_.controlled[c])
+        sign = i_.DetWithAfter(pi, e.iFrom, e.iTo) * v_.DetWithAfter(pv, e.vFrom, e.vTo);
+    tree_[c / 64] |= Bit(c);
+    const Emitted r = Emit(sign, sink);
+    tree_[c / 64] &= ~Bit(c);
+    if (--pollCountdown_ == 0) {
+        pollCountdown_ = kPollEvery;
+        sink.Poll();
+    }
+    return r;
 }
 
 TreeWalk::Emitted TreeWalk::Leaf(int c, TermSink& sink)

@@ -73,7 +73,9 @@ private:
     bool After(int c) const;
     bool Over() const;
     bool LeafLevel(TermSink& sink, End& end);
+    bool PairLevel(TermSink& sink, End& end);
     Emitted Leaf(int c, TermSink& sink);
+    Emitted Leaf(int c, const Graphs::Preview& pv, const Graphs::Preview& pi, TermSink& sink);
     Emitted Emit(std::int32_t sign, TermSink& sink);
     double Product(double coefficient) const;
 
