@@ -15,6 +15,7 @@
 
 #include "engine/MStack.h"
 #include "engine/TermBlock.h"
+#include "engine/TermRecord.h"
 #include "engine/WalkPlan.h"
 
 // A subtree of the search: the picks of a partial tree (ascending, joined in
@@ -65,21 +66,20 @@ public:
     void Rest(std::vector<WalkTask>& tasks) const;
 
 private:
-    enum class Emitted { Written, Stopped, Failed };
-
     void Push(int c);
     int Pop();
     bool Initially() const;
     bool After(int c) const;
+    bool Takes(int c) const;
     bool Over() const;
-    bool LeafLevel(TermSink& sink, End& end);
+    void Polled(TermSink& sink);
     bool PairLevel(TermSink& sink, End& end);
-    Emitted Leaf(int c, TermSink& sink);
-    Emitted Leaf(int c, const Graphs::Preview& pv, const Graphs::Preview& pi, TermSink& sink);
-    Emitted Emit(std::int32_t sign, TermSink& sink);
-    double Product(double coefficient) const;
+    template <class View>
+    bool Leaves(int from, const View& v, const View& i, TermSink& sink, End& end);
+    bool Emit(int c, std::int32_t sign, TermSink& sink, End& end);
 
     const WalkPlan& plan_;
+    const TermRecord record_;
     const std::atomic<bool>& stop_;
     Graphs v_, i_;
     MStack stack_;
