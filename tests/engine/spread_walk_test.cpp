@@ -12,16 +12,6 @@
 
 namespace {
 
-std::string Ladder(int sections)
-{
-    std::string text = "ladder\nV1 1 0 1 1\n";
-    for (int k = 1; k <= sections; ++k) {
-        text += "R" + std::to_string(k) + " " + std::to_string(k) + " " + std::to_string(k + 1) + " 1 0\n";
-        text += "C" + std::to_string(k) + " " + std::to_string(k + 1) + " 0 1 0\n";
-    }
-    return text + ".OUT " + std::to_string(sections + 1) + "\n";
-}
-
 // A numeric resistor ladder whose series resistors R01 and R02 of 1e200 come
 // first among the candidates: only trees that hold neither, late in the
 // walk, give terms that cannot be written.
