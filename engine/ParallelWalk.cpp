@@ -87,16 +87,19 @@ void ParallelWalk::Stop()
 void ParallelWalk::Work()
 {
     try {
-        TreeWalk walk(plan_, stop_);
+        TreeWalk walk(plan_, stop_, &hungry_);
         std::unique_lock<std::mutex> lock(mutex_);
         for (;;) {
             auto slot = order_.end();
+            const bool hungry = waiting_.empty();
+            hungry_ += hungry;
             workers_.wait(lock, [&] {
                 if (stop_)
                     return true;
                 slot = NextSlot();
                 return slot != order_.end() || (waiting_.empty() && running_ == 0);
             });
+            hungry_ -= hungry;
             if (slot == order_.end())
                 return;  // stopped, or nothing is left to walk
             Walk(walk, slot, lock);

@@ -89,6 +89,7 @@ private:
     std::size_t inUse_ = 0;             // blocks being written or waiting to be committed
     int running_ = 0;
     std::atomic<bool> stop_{false};
+    std::atomic<int> hungry_{0};        // workers waiting while no task waits
     std::vector<TermBlock*> free_;
     std::vector<std::unique_ptr<TermBlock>> blocks_;
     std::exception_ptr error_;

@@ -5,7 +5,9 @@ namespace {
 constexpr int kPollEvery = 1024;
 // A walk that joins this many elements per term it was allowed to write has
 // used up its budget too.
-constexpr std::uint64_t kPushesPerTerm = 8;
+constexpr std::uint64_t kPushesPerTerm = 4;
+// Work done before a walk pauses for walkers waiting for work.
+constexpr std::uint64_t kShareAfter = 64;
 
 constexpr std::uint64_t Bit(int c) { return std::uint64_t{1} << (c % 64); }
 
@@ -28,8 +30,8 @@ struct WithPreview {
 
 }  // namespace
 
-TreeWalk::TreeWalk(const WalkPlan& plan, const std::atomic<bool>& stop)
-    : plan_(plan), record_(plan), stop_(stop), v_(plan.voltage), i_(plan.current), stack_(plan.k), tree_(plan.words),
+TreeWalk::TreeWalk(const WalkPlan& plan, const std::atomic<bool>& stop, const std::atomic<int>* hungry)
+    : plan_(plan), record_(plan), stop_(stop), hungry_(hungry), v_(plan.voltage), i_(plan.current), stack_(plan.k), tree_(plan.words),
       pollCountdown_(kPollEvery)
 {
 }
@@ -114,7 +116,8 @@ bool TreeWalk::Takes(int c) const
 bool TreeWalk::Over() const
 {
     return stop_.load(std::memory_order_relaxed) || terms_ >= pauseTerms_ || pushes_ >= pausePushes_
-        || bytes_ + block_->used >= pauseBytes_;
+        || bytes_ + block_->used >= pauseBytes_
+        || (hungry_ && terms_ + pushes_ >= kShareAfter && hungry_->load(std::memory_order_relaxed) > 0);
 }
 
 void TreeWalk::Polled(TermSink& sink)

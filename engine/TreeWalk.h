@@ -46,8 +46,9 @@ public:
     };
     enum class Fault { None, TooLarge, Overflow };
 
-    // stop is looked at in every backtrack.
-    TreeWalk(const WalkPlan& plan, const std::atomic<bool>& stop);
+    // stop is looked at in every backtrack; so is hungry, the number of
+    // walkers waiting for work, when given: a walk pauses early for them.
+    TreeWalk(const WalkPlan& plan, const std::atomic<bool>& stop, const std::atomic<int>* hungry = nullptr);
 
     // Moves to the task's partial tree (keeping what it shares with the
     // current one) with a fresh budget; records go to block.
@@ -81,6 +82,7 @@ private:
     const WalkPlan& plan_;
     const TermRecord record_;
     const std::atomic<bool>& stop_;
+    const std::atomic<int>* hungry_;
     Graphs v_, i_;
     MStack stack_;
     std::vector<std::uint64_t> tree_;  // the picks as a bit set
