@@ -2,7 +2,7 @@
 // the safe write.
 #include "CircuitBoard.h"
 #include "editor/CircuitWriter.h"
-#include "editor/EngineCommand.h"
+#include "formats/Handshake.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -151,6 +151,7 @@ TEST_F(VimloRun, WritesTheResultsNamesThemInTheIniAndPostsTheMessage)
     ASSERT_TRUE(MessageArrived(10000));
     EXPECT_EQ(received.count(), 1);
     EXPECT_EQ(received[0][0].value<std::uint32_t>(), 33545u);
+    EXPECT_EQ(received[0][1].value<std::string>(), folder / "low.fdt");
 }
 
 struct FailingCase {
