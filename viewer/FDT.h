@@ -11,6 +11,7 @@
 #include "viewer/Polynomial.h"
 
 class Progress;
+struct ParFile;
 
 inline constexpr int kMaxCurves = 6;
 inline constexpr int kSampleCount = 201;
@@ -49,6 +50,12 @@ public:
     // Loading and saving (FdtFiles.cpp).
     bool LoadParFile(const std::string& fdtPath, std::string& error);
     bool SaveParFile(const std::string& name, std::string& error);
+    // Save As under a name: the parameter file (".par") and, unless that is
+    // the network-function file already read, a copy of it (".fdt"); both or
+    // neither are written. The model then reads from the new pair.
+    bool SavePairAs(const std::string& name, std::string& error);
+    // True when SavePairAs would replace a file other than the model's own.
+    bool SaveAsReplaces(const std::string& name) const;
 
     // Coefficients and single values (FdtCoefficients.cpp).
     bool EvaluateCoefficients(std::string& error);
@@ -131,6 +138,7 @@ public:
     Progress* progress = nullptr;  // the window's wait window, not owned
 
 private:
+    ParFile ParRecord() const;
     bool FrequencyChecks(bool withRoots, std::string& error);
     // Coefficients, roots when asked, the interval check and a fresh data range.
     bool StartSweep(bool withRoots, std::string& error);

@@ -1,0 +1,3 @@
+#include "viewer/app/ResultHost.h"
+
+ResultHost* ResultFrame = nullptr;
