@@ -32,6 +32,12 @@ MdiFrame::MdiFrame(QWidget* parent) : QMainWindow(parent), area_(new QMdiArea(th
     });
 }
 
+// The area reports its last changes while the window is taken down.
+MdiFrame::~MdiFrame()
+{
+    disconnect(area_, nullptr, this, nullptr);
+}
+
 QMdiSubWindow* MdiFrame::AddChild(MdiChild* child)
 {
     QMdiSubWindow* sub = area_->addSubWindow(child);

@@ -17,6 +17,7 @@ class MdiFrame : public QMainWindow {
     Q_OBJECT
 public:
     explicit MdiFrame(QWidget* parent = nullptr);
+    ~MdiFrame() override;
 
     QMdiArea* Area() const { return area_; }
     // Shows the child in a new sub-window and makes it the current one.

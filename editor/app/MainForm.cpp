@@ -12,6 +12,7 @@
 #include "editor/app/Routing.h"
 #include "editor/app/SpeedGlyphs.h"
 #include "formats/Handshake.h"
+#include "platform/Application.h"
 #include "platform/Help.h"
 
 TMainForm* MainForm = nullptr;
@@ -53,7 +54,7 @@ TMainForm::TMainForm(std::string programFolder, QWidget* parent)
     SetHelpFile(programFolder_ + "help/", this);
     MainForm = this;
     ResultFrame = this;
-    connect(&endpoint_, &MessageEndpoint::Received, this, &TMainForm::Dispatch);
+    connect(&endpoint_, &MessageEndpoint::Received, this, Guarded(this, &TMainForm::Dispatch));
     connect(this, &MdiFrame::ActiveChildChanged, this, &TMainForm::UpdateMenuItems);
     UpdateMenuItems();
 }
@@ -76,7 +77,7 @@ void TMainForm::BuildSpeedPanel()
         b->setToolTip(hint);
         b->setStatusTip(hint);
         if (command)
-            connect(b, &QToolButton::clicked, this, command);
+            connect(b, &QToolButton::clicked, this, Guarded(this, command));
         SpeedPanel->addWidget(b);
         return b;
     };
@@ -101,7 +102,7 @@ void TMainForm::BuildSpeedPanel()
 void TMainForm::BuildMenus()
 {
     auto item = [this](QMenu* menu, const char* caption, const char* hint, void (TMainForm::*command)()) {
-        QAction* action = menu->addAction(caption, this, command);
+        QAction* action = menu->addAction(caption, this, Guarded(this, command));
         action->setStatusTip(hint);
         return action;
     };
