@@ -2,20 +2,11 @@
 
 #include <charconv>
 
+#include "formats/Tokens.h"
+
 namespace {
 
 bool Escaped(unsigned char c) { return c <= ' ' || c == '%' || c == 0x7F; }
-
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
 
 }  // namespace
 

@@ -41,6 +41,8 @@ QWidget* NewHelpWindow()
     layout->setSpacing(0);
     layout->addWidget(bar);
     layout->addWidget(browser);
+    if (helpOwner)
+        window->move(helpOwner->geometry().center() - window->rect().center());
     return window;
 }
 

@@ -11,6 +11,10 @@
 
 namespace {
 
+// New children open down and to the right of the one before.
+constexpr int kCascadeStep = 24;
+constexpr int kCascadeSteps = 10;
+
 MdiChild* ChildOf(QMdiSubWindow* sub)
 {
     return sub ? qobject_cast<MdiChild*>(sub->widget()) : nullptr;
@@ -40,10 +44,16 @@ MdiFrame::~MdiFrame()
 
 QMdiSubWindow* MdiFrame::AddChild(MdiChild* child)
 {
+    QSize size = child->size();
+    bool sized = child->testAttribute(Qt::WA_Resized);
     QMdiSubWindow* sub = area_->addSubWindow(child);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(windowIcon());
     sub->show();
+    if (sized)  // the size the child gave itself, within the frame of its sub-window
+        sub->resize(size + sub->size() - child->size());
+    int step = kCascadeStep * static_cast<int>((area_->subWindowList().size() - 1) % kCascadeSteps);
+    sub->move(step, step);
     area_->setActiveSubWindow(sub);
     return sub;
 }

@@ -20,7 +20,9 @@ public:
     ~MdiFrame() override;
 
     QMdiArea* Area() const { return area_; }
-    // Shows the child in a new sub-window and makes it the current one.
+    // Shows the child in a new sub-window of the child's own size (when it
+    // gave itself one), below and right of the one before, and makes it the
+    // current one.
     QMdiSubWindow* AddChild(MdiChild* child);
     // The current child (it stays current while a tool window has the focus).
     MdiChild* ActiveChild() const;

@@ -44,6 +44,7 @@ TMainForm::TMainForm(std::string programFolder, QWidget* parent)
       ini_(programFolder_ + IniFile::kFileName)
 {
     setWindowTitle("Tervox");
+    setWindowIcon(ProgramIcon());
     setGeometry(screen()->availableGeometry());  // where no window manager maximises
     setWindowState(Qt::WindowMaximized);
     BuildSpeedPanel();

@@ -115,3 +115,21 @@ QIcon GlyphIcon(Glyph glyph)
     Draw(painter, glyph);
     return QIcon(pixmap);
 }
+
+QIcon ProgramIcon()
+{
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(22, 40, 86));
+    p.drawRoundedRect(QRectF(1, 1, 30, 30), 6, 6);
+    p.setPen(QPen(QColor(130, 205, 255), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolygon(QPolygonF({{9, 7}, {9, 25}, {25, 16}}));
+    p.drawLine(QPointF(4, 11), QPointF(9, 11));
+    p.drawLine(QPointF(4, 21), QPointF(9, 21));
+    p.drawLine(QPointF(25, 16), QPointF(29, 16));
+    return QIcon(pixmap);
+}

@@ -4,6 +4,7 @@
 
 #include "editor/app/AboutBox.h"
 #include "editor/app/MainForm.h"
+#include "editor/app/SpeedGlyphs.h"
 #include "platform/Application.h"
 #include "platform/ProgramFolder.h"
 
@@ -12,6 +13,7 @@ int main(int argc, char** argv)
     static char programName[] = "Tervox";
     Application app(argc > 0 ? argv[0] : programName, "Tervox");
     app.setQuitOnLastWindowClosed(false);
+    app.setWindowIcon(ProgramIcon());
     try {
         TMainForm mainForm(ProgramFolder());
         QObject::connect(&mainForm, &TMainForm::Closed, &app, &QCoreApplication::quit);

@@ -68,16 +68,26 @@ TEST(PostMessage, EndpointIsForThisUserOnly)
               QFile::Permissions());
 }
 
+namespace {
+
+// Writes the bytes to this process's endpoint as another program would.
+void WriteToEndpoint(const QByteArray& bytes)
+{
+    QLocalSocket socket;
+    socket.connectToServer(EndpointName(MessageEndpoint::Number()));
+    ASSERT_TRUE(socket.waitForConnected(10000));
+    socket.write(bytes);
+    ASSERT_TRUE(socket.waitForBytesWritten(10000));
+}
+
+}  // namespace
+
 TEST(PostMessage, ReceiverIgnoresWhatIsNotAMessage)
 {
     MessageEndpoint endpoint;
     ASSERT_TRUE(endpoint.Listen());
     QSignalSpy received(&endpoint, &MessageEndpoint::Received);
-    QLocalSocket socket;
-    socket.connectToServer(EndpointName(MessageEndpoint::Number()));
-    ASSERT_TRUE(socket.waitForConnected(10000));
-    socket.write("hello\n" + QByteArray(100, 'x') + "\n33545 bad%2\n33545 a b\n33545\n");
-    ASSERT_TRUE(socket.waitForBytesWritten(10000));
+    WriteToEndpoint("hello\n" + QByteArray(100, 'x') + "\n33545 bad%2\n33545 a b\n33545\n");
     ASSERT_TRUE(received.wait(10000));
     QCoreApplication::processEvents();
     ASSERT_EQ(received.count(), 1);
@@ -90,11 +100,7 @@ TEST(PostMessage, ReceiverDropsAnOverlongLine)
     MessageEndpoint endpoint;
     ASSERT_TRUE(endpoint.Listen());
     QSignalSpy received(&endpoint, &MessageEndpoint::Received);
-    QLocalSocket socket;
-    socket.connectToServer(EndpointName(MessageEndpoint::Number()));
-    ASSERT_TRUE(socket.waitForConnected(10000));
-    socket.write("33545 " + QByteArray(20000, 'x') + "\n33545\n");
-    ASSERT_TRUE(socket.waitForBytesWritten(10000));
+    WriteToEndpoint("33545 " + QByteArray(20000, 'x') + "\n33545\n");
     EXPECT_FALSE(received.wait(500));
     EXPECT_EQ(received.count(), 0);
 }

@@ -20,7 +20,7 @@ QString Latin1(const std::string& text)
 
 std::string CountLine(const char* what, int degree, std::int64_t terms)
 {
-    return std::string(what) + ": degree " + std::to_string(degree) + ", " + std::to_string(terms) + " terms";
+    return std::string(what) + ": degree " + std::to_string(degree) + ", terms " + std::to_string(terms);
 }
 
 }  // namespace

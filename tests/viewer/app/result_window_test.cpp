@@ -60,7 +60,7 @@ TEST_F(ResultWindowTest, ShowsTheFileNameDegreesAndTermCounts)
     ASSERT_TRUE(window.Model() && window.Model()->loaded);
     EXPECT_EQ(window.Model()->fdtPath, folder / "sallen_key.fdt");
     EXPECT_EQ(window.Memo1->toPlainText().toStdString(),
-              "sallen_key.fdt\nNumerator: degree 0, 1 terms\nDenominator: degree 2, 4 terms\n"
+              "sallen_key.fdt\nNumerator: degree 0, terms 1\nDenominator: degree 2, terms 4\n"
               "Frequency interval: 10 - 1e4 rad/s\nEnd time: 0.002 s\n");
     EXPECT_TRUE(dialogs.shown.empty());
 }
