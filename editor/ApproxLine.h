@@ -5,10 +5,10 @@
 #include <string>
 
 struct ApproxEntries {
-    std::string startFreq;   // "Start Freq. (Hz) :"
-    std::string stopFreq;    // "Stop Freq. (Hz) :"
-    std::string count;       // "Num Freq. :", "2" at first
-    std::string errorLimit;  // "Max Err % :"
+    std::string startFreq;    // "Start Freq. (Hz) :"
+    std::string stopFreq;     // "Stop Freq. (Hz) :"
+    std::string count = "2";  // "Num Freq. :"
+    std::string errorLimit;   // "Max Err % :"
 };
 
 // Checks the entries in dialog order. True with the ".APP" line (each number

@@ -99,23 +99,22 @@ bool GCompo::HitTest(int x, int y) const
         return std::llabs(px - Left) <= 10 && py >= std::min(Top, Bottom) && py <= std::max(Top, Bottom);
     if (Top == Bottom)
         return std::llabs(py - Top) <= 10 && Left <= x && x <= Right;
-    double dx = static_cast<double>(Right) - Left, dy = static_cast<double>(Bottom) - Top;
-    // Walk the wire pixel by pixel along its longer axis.
-    if (std::fabs(dy) < dx) {
-        for (long long i = Left; i <= Right; ++i) {
-            double f = Top + static_cast<double>(i - Left) * dy / dx;
+    // Walk the wire pixel by pixel along its longer axis; the other coordinate
+    // is a 32-bit float grown by the slope at each step, truncated.
+    const long long dx = static_cast<long long>(Right) - Left, dy = static_cast<long long>(Bottom) - Top;
+    if (std::llabs(dy) < dx) {
+        const float slope = static_cast<float>(dy) / static_cast<float>(dx);
+        float f = static_cast<float>(Top);
+        for (long long i = Left; i <= Right; ++i, f += slope)
             if (std::llabs(px - i) <= 10 && std::llabs(py - static_cast<long long>(f)) <= 10)
                 return true;
-        }
         return false;
     }
-    long long first = std::min(Top, Bottom);
-    double upperX = Top < Bottom ? Left : Right;
-    for (long long j = first; j <= std::max(Top, Bottom); ++j) {
-        double f = upperX + static_cast<double>(j - first) * dx / dy;
+    const float slope = static_cast<float>(dx) / static_cast<float>(dy);
+    float f = static_cast<float>(Top < Bottom ? Left : Right);
+    for (long long j = std::min(Top, Bottom); j <= std::max(Top, Bottom); ++j, f += slope)
         if (std::llabs(px - static_cast<long long>(f)) <= 10 && std::llabs(py - j) <= 10)
             return true;
-    }
     return false;
 }
 

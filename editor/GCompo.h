@@ -6,7 +6,15 @@
 #include <cstdint>
 #include <string>
 
+class ElementDialogs;
 class GOrient;
+
+// A coordinate on the nearest 10-pixel grid line, halves rounded up, truncating
+// toward zero like the integer division it comes from.
+constexpr std::int32_t SnapToGrid(std::int32_t v)
+{
+    return static_cast<std::int32_t>((static_cast<long long>(v) + 5) / 10 * 10);
+}
 
 struct SubcktPin {
     char Side = 'L';        // 'B', 'L', 'R' or 'T'
@@ -41,6 +49,10 @@ public:
     void DrawLabel(bool final, int x, int y, bool rotate);
     void DrawTerminal(int x, int y);
     void DrawRichText(int x, int y, const std::string& text);
+
+    // The property dialog of the element's kind; changes name, value, symbolic
+    // flag and parameters when the user accepts.
+    void Edit(ElementDialogs& dialogs);
 
     GOrient* Transform = nullptr;
     std::string Name;

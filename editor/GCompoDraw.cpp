@@ -7,15 +7,13 @@ namespace {
 constexpr TColor WireColours[10] = {clBlue, clRed, clGreen, clFuchsia, clPurple,
                                     clGray, clOlive, clSilver, clLime, clAqua};
 
-std::int32_t Snapped(std::int32_t v) { return static_cast<std::int32_t>((static_cast<long long>(v) + 5) / 10 * 10); }
-
 }  // namespace
 
 void GCompo::Draw(bool final, bool colourByNode)
 {
     if (final && Kind != 'T') {
-        X = Snapped(X);
-        Y = Snapped(Y);
+        X = SnapToGrid(X);
+        Y = SnapToGrid(Y);
     }
     if (MoveWhole && Kind == 'W') {
         X2 = X + WireDX;

@@ -2,6 +2,7 @@
 
 #include "editor/NodeNumbering.h"
 #include "editor/PartLines.h"
+#include "editor/PartNames.h"
 #include "editor/SpiceNetlist.h"
 #include "editor/SubcktLayout.h"
 #include "formats/Paths.h"
@@ -19,6 +20,8 @@ bool Write(const std::string& path, const std::vector<std::string>& lines, std::
 
 }  // namespace
 
+std::string SubcktFolder(const std::string& programFolder) { return programFolder + "SubCkt/"; }
+
 bool SubcircuitElementLines(const Schematic& subcircuit, const std::string& subcktFolder,
                             std::vector<std::string>& lines, std::string& error)
 {
@@ -26,6 +29,10 @@ bool SubcircuitElementLines(const Schematic& subcircuit, const std::string& subc
     for (const auto& part : subcircuit.Parts) {
         if (part->Kind == 'g' || part->Kind == 'v' || part->TermCount <= 0)
             continue;
+        if (part->Kind == 'i') {  // it would become a current source in every instance
+            error = "No current outputs in subcircuits!";
+            return false;
+        }
         if (!PartLines(*part, counter, subcktFolder, lines, error))
             return false;
         if (part->Kind == 'V' || part->Kind == 'I') {
@@ -43,17 +50,27 @@ bool SaveSubcircuit(Schematic& subcircuit, TCanvas* canvas, const std::string& s
         error = "Save the schematic first!";
         return false;
     }
+    // The name stands in the instance lines of schematics and in ".SUBCKT" lines.
+    if (!IsFileName(SubcircuitName(subcircuit))) {
+        error = "The name of this subcircuit must not contain blanks, control characters or # !";
+        return false;
+    }
     NumberNodes(subcircuit, canvas);
     int ports = PortCount(subcircuit);
     if (ports > 4) {
         error = "No more than 4 terminals are allowed for SubCircuits !";
         return false;
     }
-    subcircuit.SubcktHeader = SubcktHeaderLine(SubcircuitName(subcircuit), ports);
-    std::vector<std::string> sbc{SymbolLine(subcircuit)}, sp;
+    std::vector<std::string> sbc{SymbolLine(subcircuit)};
     if (!SubcircuitElementLines(subcircuit, subcktFolder, sbc, error) ||
-        !SpiceNetlistLines(subcircuit, subcktFolder, sp, error))
+        !Write(subcktFolder + SubcircuitName(subcircuit) + ".sbc", sbc, error))
         return false;
-    return Write(subcktFolder + SubcircuitName(subcircuit) + ".sbc", sbc, error) &&
-           Write(ChangeFileExt(subcircuit.FileName, ".sp"), sp, error);
+    // The subcircuit is saved; its SPICE text fails on its own, the old one kept.
+    subcircuit.SubcktHeader = SubcktHeaderLine(SubcircuitName(subcircuit), ports);
+    const std::string spPath = ChangeFileExt(subcircuit.FileName, ".sp");
+    std::vector<std::string> sp;
+    if (SpiceNetlistLines(subcircuit, subcktFolder, sp, error) && Write(spPath, sp, error))
+        return true;
+    error += "\r\nThe subcircuit was saved; its SPICE text \"" + spPath + "\" was not written.";
+    return false;
 }

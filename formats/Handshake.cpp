@@ -10,9 +10,9 @@ bool Escaped(unsigned char c) { return c <= ' ' || c == '%' || c == 0x7F; }
 
 }  // namespace
 
-ProgramCommand EngineCommand(const std::string& programFolder, const std::string& circuitPath)
+std::string EngineProgram(const std::string& programFolder)
 {
-    return {programFolder + "Vimlo", {circuitPath}};
+    return programFolder + "Vimlo";
 }
 
 std::string EndpointFileName(int number)

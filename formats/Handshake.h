@@ -1,8 +1,8 @@
 #pragma once
 // What passes between Tervox and Vimlo besides the result files, in one place:
-// - Tervox starts the engine with EngineCommand: Vimlo from Tervox's own
-//   folder, the circuit file's path as its one argument (Vimlo takes its
-//   whole command-line tail as that path).
+// - Tervox starts the engine EngineProgram from its own folder with the
+//   circuit file's path as its one argument (editor/EngineCommand.h); Vimlo
+//   takes its whole command-line tail as that path.
 // - Both use tervox.ini beside them, section kIniSection. At start Tervox
 //   writes the number of its message endpoint under kMainKey. At the end of a
 //   command-line run Vimlo writes the network-function file's path under
@@ -13,7 +13,6 @@
 //   user's runtime folder; each message is one line, MessageLine.
 #include <cstdint>
 #include <string>
-#include <vector>
 
 constexpr std::uint32_t WM_APP = 32768;
 constexpr std::uint32_t WM_ANALYSIS_DONE = WM_APP + 777;  // results ready
@@ -22,13 +21,8 @@ inline constexpr const char* kIniSection = "SYSTEM";
 inline constexpr const char* kMainKey = "Main";
 inline constexpr const char* kLastFileKey = "LastFile";
 
-struct ProgramCommand {
-    std::string Program;
-    std::vector<std::string> Arguments;
-};
-
-// programFolder ends with '/'.
-ProgramCommand EngineCommand(const std::string& programFolder, const std::string& circuitPath);
+// The engine beside the programs of that folder (ending with '/').
+std::string EngineProgram(const std::string& programFolder);
 
 // "tervox-" and the endpoint's number.
 std::string EndpointFileName(int number);

@@ -140,7 +140,7 @@ std::string ParFileText(const ParFile& par)
     text += ParCountLine(par.numeratorDegree, par.numeratorTerms);
     text += ParCountLine(par.denominatorDegree, par.denominatorTerms);
     text += FloatToStr(par.startHz) + " " + FloatToStr(par.endHz) + " " + FloatToStr(par.endTime) + "\r\n";
-    if (par.CurveCount() != 1) {
+    if (par.hasSweep) {
         text += std::to_string(par.sweepIndex) + "\r\n";
         for (double v : par.sweepValues)
             text += FloatToStr(v) + " ";

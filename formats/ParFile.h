@@ -33,7 +33,7 @@ std::string ParCountLine(unsigned degree, unsigned terms);
 
 // The whole file as a result window saves it: names and values of
 // lines 1 and 2 with FloatToStr, lines 3 and 4, line 5, and lines 6 and 7 when
-// there is more than one curve.
+// hasSweep is set, whatever their values.
 std::string ParFileText(const ParFile& par);
 // Rewrites the file with that text; the old file survives a failed write.
 bool WriteParFile(const std::string& path, const ParFile& par);

@@ -22,13 +22,20 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>& lines)
     std::fclose(file);
     if (!ok)
         return false;
+    lines = SplitTextLines(bytes);
+    return true;
+}
+
+std::vector<std::string> SplitTextLines(const std::string& text)
+{
+    std::vector<std::string> lines;
     std::string line;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        char ch = bytes[i];
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char ch = text[i];
         if (ch == '\r' || ch == '\n') {
             lines.push_back(line);
             line.clear();
-            if (ch == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+            if (ch == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
                 ++i;
         } else {
             line += ch;
@@ -36,7 +43,7 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>& lines)
     }
     if (!line.empty())
         lines.push_back(line);
-    return true;
+    return lines;
 }
 
 namespace {

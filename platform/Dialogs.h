@@ -13,9 +13,9 @@ struct FileRequest {
     std::string title;
     std::string initialDir;
     std::string filter;  // "Name|pattern|Name|pattern"
-    int filterIndex = 1;  // the filter shown first, counted from 1
     std::string defaultExt;  // without the '.'
     std::string fileName;
+    int filterIndex = 1;  // the filter shown first, counted from 1
 };
 
 class DialogService {

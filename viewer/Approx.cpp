@@ -142,16 +142,20 @@ bool APPROX::CopyKept(PassProgress* pass, std::string& fdtBytes, std::string& er
 {
     // Where each kept term goes in the new file; -1 for a dropped one.
     std::vector<std::int64_t> where[2];
-    std::int64_t size = 0;
+    std::int64_t size = 0, end[2] = {};
     for (int section = 0; section < 2; ++section) {
         where[section].assign(terms_[section].size(), -1);
         for (std::uint32_t i : kept_[section]) {
             where[section][i] = size;
             size += static_cast<std::int64_t>(TermView::kHead) + terms_[section][i].count;
         }
-        size += static_cast<std::int64_t>(TermView::kHead);  // the end record: ten zero bytes
+        end[section] = size;
+        size += static_cast<std::int64_t>(TermView::kHead);
     }
     fdtBytes.assign(static_cast<std::size_t>(size), '\0');
+    // An end record: count 0, coefficient 0.0, and the power of the last term handled.
+    for (int section = 0; section < 2; ++section)
+        fdtBytes[static_cast<std::size_t>(end[section]) + 9] = static_cast<char>(endPower_[section]);
     std::size_t seen[2] = {};
     bool changed = false;
     TermScan scan{fdtName, {numeratorDegree, denominatorDegree}, valueCount,

@@ -56,4 +56,5 @@ private:
     std::vector<std::string> parLines_;
     std::vector<Weighed> terms_[2];
     std::vector<std::uint32_t> kept_[2];  // indexes into terms_, in ranking order
+    std::uint8_t endPower_[2] = {};       // power of the last term each mode handled, per section
 };

@@ -57,7 +57,9 @@ void APPROX::ApproxCoefficients()
         int power = -1;
         double partial = 0.0;
         bool closed = false;
+        endPower_[section] = 0;
         for (const TermItem& item : items) {
+            endPower_[section] = static_cast<std::uint8_t>(item.power);
             if (item.power != power) {
                 power = item.power;
                 partial = 0.0;
@@ -96,7 +98,9 @@ bool APPROX::ApproxNumDen(std::string& error)
         std::vector<std::uint32_t>& kept = kept_[section];
         kept.clear();
         Complex partial1, partial2;
+        endPower_[section] = 0;
         for (const TermItem& item : items) {
+            endPower_[section] = static_cast<std::uint8_t>(item.power);
             const Weighed& t = terms[item.index];
             partial1 += TermAt(t.v, t.power, w1);
             partial2 += TermAt(t.v, t.power, w2);

@@ -11,6 +11,7 @@
 #include "viewer/Polynomial.h"
 
 class Progress;
+class TCanvas;
 struct ParFile;
 
 inline constexpr int kMaxCurves = 6;
@@ -95,6 +96,16 @@ public:
     YAxis ScaleYAxis();  // sets the axis range from the data range
     PoleZeroMap ScalePoleZero();
     void Zoom(int x1, int y1, int x2, int y2);
+
+    // Drawing of the current view on a canvas of w x h pixels (FdtDraw.cpp,
+    // FdtMapDraw.cpp, FdtTextDraw.cpp); font sizes in points are taken at
+    // pixelsPerInch. The Symbolic view is the window's memo: nothing is drawn.
+    void Draw(TCanvas& canvas, int w, int h, int pixelsPerInch = 96);
+    void DrawXAxis(TCanvas& canvas);
+    void DrawLegend(TCanvas& canvas, int h);
+    void DrawPoleZero(TCanvas& canvas, int w, int h);
+    void DrawNumeric(TCanvas& canvas, int w, int h, int pixelsPerInch);
+    void DrawPhasor(TCanvas& canvas, int w, int h, int pixelsPerInch);
 
     void SetViewKind(int kind);
     int GetViewKind() const { return viewKind; }

@@ -9,6 +9,9 @@ inline constexpr const char* NoPolesNoZeros = "No poles - No zeros !";
 inline constexpr const char* InvalidEndTime = "Invalid End Time !";
 inline constexpr const char* ZeroDenominator = "The denominator is identically zero !";
 inline constexpr const char* ZeroNumerator = "The numerator is identically zero !";
+inline constexpr const char* NoFiniteValue = "The network function has no finite value at this frequency!";
+inline constexpr const char* NotFiniteCoefficients = "The coefficients of the network function are not finite numbers!";
+inline constexpr const char* BadErrorLimit = "Bad error limit !";
 inline constexpr const char* ListBadLimits = "Bad Frequency limits!";
 // When the memo cannot hold the symbolic text.
 inline std::string SymbolicTooBig(const std::string& outPath)

@@ -61,10 +61,13 @@ YAxis RoundYAxis(double dataMax, double dataMin, bool phase)
 
 std::vector<double> YGridValues(const YAxis& axis)
 {
+    // Accumulated step by step, as the X marks are: the rounding shows in the labels.
     std::vector<double> values;
-    double n = std::floor((axis.max - axis.min) / axis.step + 1e-9);
-    for (int i = 0; i <= n && i < kMaxMarks; ++i)
-        values.push_back(axis.min + i * axis.step);
+    for (double v = axis.min; v <= axis.max && values.size() < kMaxMarks; v += axis.step) {
+        values.push_back(v);
+        if (v + axis.step == v)
+            break;
+    }
     return values;
 }
 
@@ -81,14 +84,15 @@ std::vector<XMark> LinearFrequencyMarks(double xs, double xe, int left, int righ
         step *= 2;
     if (range / step < 4)
         step *= 0.5;
-    double first = std::trunc(xs / step);
-    for (int i = 0; i < kMaxMarks; ++i) {
-        double t = (first + i) * step;
-        if (t > xe)
-            break;
+    // The mark value is accumulated step by step: its rounding shows in the labels.
+    double t = std::trunc(xs / step) * step;
+    for (int i = 0; i < kMaxMarks && t <= xe; ++i) {
         int x = TruncToInt((right - left) * (t - xs) / range + left);
         if (left <= x && x <= right)
             marks.push_back({t, x, true, false, true});
+        if (t + step == t)
+            break;
+        t += step;
     }
     return marks;
 }
@@ -201,6 +205,11 @@ PoleZeroMap ScalePoleZeroMap(double R, double I, int left, int right, int top, i
     map.stepIm = MapStep(2 * I);
     map.im = std::trunc(I / map.stepIm + 0.5) * map.stepIm + map.stepIm;
     map.re = std::trunc(R / map.stepRe + 0.5) * map.stepRe + map.stepRe;
+    // Whole steps differ on the two axes: widen one so both keep one scale.
+    if (map.re / W < map.im / H)
+        map.re = map.im * W / H;
+    else if (map.im / H < map.re / W)
+        map.im = map.re * H / W;
     return map;
 }
 

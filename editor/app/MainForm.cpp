@@ -8,7 +8,6 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "editor/GCompo.h"
 #include "editor/app/Routing.h"
 #include "editor/app/SpeedGlyphs.h"
 #include "formats/Handshake.h"
@@ -54,7 +53,7 @@ TMainForm::TMainForm(std::string programFolder, QWidget* parent)
     ReadSettings();
     SetHelpFile(programFolder_ + "help/", this);
     MainForm = this;
-    ResultFrame = this;
+    MainFrame = this;
     connect(&endpoint_, &MessageEndpoint::Received, this, Guarded(this, &TMainForm::Dispatch));
     connect(this, &MdiFrame::ActiveChildChanged, this, &TMainForm::UpdateMenuItems);
     UpdateMenuItems();
@@ -63,7 +62,7 @@ TMainForm::TMainForm(std::string programFolder, QWidget* parent)
 TMainForm::~TMainForm()
 {
     MainForm = nullptr;
-    ResultFrame = nullptr;
+    MainFrame = nullptr;
 }
 
 void TMainForm::BuildSpeedPanel()
@@ -150,11 +149,10 @@ void TMainForm::SetSchematicWindows(SchematicMaker maker)
 // Defaults of a missing file or key; "Main" names this window's endpoint.
 void TMainForm::ReadSettings()
 {
-    ResultSettings defaults;
     InitialDir = ini_.ReadString(kIniSection, "InitialDir", "");
-    Freqin = ini_.ReadString(kIniSection, "Freqin", defaults.Freqin);
-    Frefin = ini_.ReadString(kIniSection, "Frefin", defaults.Frefin);
-    EndTime = ini_.ReadString(kIniSection, "EndTime", defaults.EndTime);
+    Freqin = ini_.ReadString(kIniSection, "Freqin", "0.01");
+    Frefin = ini_.ReadString(kIniSection, "Frefin", "100.0");
+    EndTime = ini_.ReadString(kIniSection, "EndTime", "1.0");
     Hz = ini_.ReadInteger(kIniSection, "Hz", 1) != 0;
     if (!endpoint_.Listen())
         ShowMessage("Tervox cannot receive the results of the engine!");
@@ -208,22 +206,27 @@ void TMainForm::Dispatch(std::uint32_t message, const std::string& carried)
         LoadLastResult(carried);
 }
 
-ResultSettings TMainForm::Remembered() const
+IntervalTexts TMainForm::Remembered() const
 {
     return {Freqin, Frefin, EndTime, Hz};
 }
 
-void TMainForm::Remember(const ResultSettings& settings)
+void TMainForm::Remember(const IntervalTexts& interval)
 {
-    Freqin = settings.Freqin;
-    Frefin = settings.Frefin;
-    EndTime = settings.EndTime;
-    Hz = settings.Hz;
+    Freqin = interval.start;
+    Frefin = interval.end;
+    EndTime = interval.endTime;
+    Hz = interval.hz;
 }
 
 bool TMainForm::ZoomDown() const
 {
     return ZoomB->isChecked();
+}
+
+void TMainForm::SetZoomDown(bool down)
+{
+    ZoomB->setChecked(down);
 }
 
 bool TMainForm::CursorDown() const

@@ -6,10 +6,10 @@
 // (Routing.h); what outlives single windows: the part clipboard of the
 // schematic windows and the interval remembered for result windows.
 // Seams for the windows built on it:
-// - result windows (viewer/app) reach it as ResultHost through ResultFrame;
-// - schematic windows come from the maker given to SetSchematicWindows and
-//   may use MainForm directly (PartClipboard, SaveDialog1, SaveSub,
-//   InitialDir, SaveAsOf, ProgramFolder);
+// - result windows (viewer/app) reach it as FrameServices through MainFrame;
+// - schematic windows come from the maker given to SetSchematicWindows,
+//   which receives the part clipboard, and may use MainForm directly
+//   (SaveDialog1, SaveSub, InitialDir, SaveAsOf, ProgramFolder);
 // - FormCur is the cursor window that ButtCur shows and hides, once it exists.
 #include <QPointer>
 #include <QPrinter>
@@ -17,23 +17,26 @@
 #include <functional>
 #include <string>
 
-#include "editor/app/SchematicWindow.h"
+#include "editor/PartClipboard.h"
+#include "editor/app/SchematicChild.h"
 #include "platform/Dialogs.h"
 #include "platform/IniFile.h"
 #include "platform/MdiFrame.h"
 #include "platform/MessageEndpoint.h"
-#include "viewer/app/ResultHost.h"
+#include "viewer/app/FrameServices.h"
 
 class QMenu;
 class QStatusBar;
 class QToolBar;
 class QToolButton;
-class ResultWindow;
+class ResultChild;
 
-class TMainForm : public MdiFrame, public ResultHost {
+class TMainForm : public MdiFrame, public FrameServices {
     Q_OBJECT
 public:
-    using SchematicMaker = std::function<SchematicWindow*(bool subcircuit)>;
+    // A new schematic window in normal or subcircuit mode, pasting from the
+    // part clipboard.
+    using SchematicMaker = std::function<SchematicChild*(bool subcircuit, PartClipboard& clipboard)>;
 
     // programFolder (ending with '/') holds tervox.ini, Vimlo, help/ and SubCkt.
     explicit TMainForm(std::string programFolder, QWidget* parent = nullptr);
@@ -53,10 +56,11 @@ public:
     // Save As of a child window, also for a schematic's close question.
     void SaveAsOf(MdiChild* child);
 
-    // ResultHost.
-    ResultSettings Remembered() const override;
-    void Remember(const ResultSettings& settings) override;
+    // FrameServices.
+    IntervalTexts Remembered() const override;
+    void Remember(const IntervalTexts& interval) override;
     bool ZoomDown() const override;
+    void SetZoomDown(bool down) override;
     bool CursorDown() const override;
     void SetCursorDown(bool down) override;
     QMdiSubWindow* AddChild(MdiChild* child) override { return MdiFrame::AddChild(child); }
@@ -79,7 +83,7 @@ public:
     void HelpAboutItemClick();
     void Contents1Click();
 
-    PartList PartClipboard;
+    PartClipboard Clipboard;  // the part clipboard of all schematic windows
     std::string InitialDir;
     std::string Freqin;
     std::string Frefin;
@@ -137,12 +141,12 @@ private:
     void BuildMenus();
     void ReadSettings();
     void FormClose();
-    // A new schematic window with the part clipboard as its paste list;
-    // nullptr while there is no maker.
-    SchematicWindow* NewSchematic(bool subcircuit);
+    // A new schematic window shown in the area; nullptr while there is no
+    // maker.
+    SchematicChild* NewSchematic(bool subcircuit);
     void OpenResult(const std::string& path);
-    void SaveResultAs(ResultWindow* window);
-    void SaveSchematicAs(SchematicWindow* window);
+    void SaveResultAs(ResultChild* window);
+    void SaveSchematicAs(SchematicChild* window);
     // The chosen folder becomes InitialDir.
     bool ChooseFile(FileRequest& request, bool save, std::string& path);
 

@@ -8,8 +8,8 @@
 #include "formats/Paths.h"
 #include "platform/Help.h"
 #include "viewer/FDT.h"
-#include "viewer/app/ResultWindow.h"
-#include "viewer/app/ValueListWindow.h"
+#include "viewer/app/ResultChild.h"
+#include "viewer/app/ValueListChild.h"
 
 bool TMainForm::ChooseFile(FileRequest& request, bool save, std::string& path)
 {
@@ -20,12 +20,11 @@ bool TMainForm::ChooseFile(FileRequest& request, bool save, std::string& path)
     return chosen;
 }
 
-SchematicWindow* TMainForm::NewSchematic(bool subcircuit)
+SchematicChild* TMainForm::NewSchematic(bool subcircuit)
 {
     if (!newSchematic_)
         return nullptr;
-    SchematicWindow* window = newSchematic_(subcircuit);
-    window->SetPasteList(&PartClipboard);
+    SchematicChild* window = newSchematic_(subcircuit, Clipboard);
     AddChild(window);
     return window;
 }
@@ -46,7 +45,7 @@ void TMainForm::OpenSubcircuit1Click()
     std::string path;
     if (!Dialogs().OpenFileName(OpenSub, path))
         return;
-    if (SchematicWindow* window = NewSchematic(true))
+    if (SchematicChild* window = NewSchematic(true))
         window->LoadSchema(path);
 }
 
@@ -70,12 +69,12 @@ void TMainForm::FileSaveItemClick()
     if (!child)
         return;
     if (KindOf(child) == ChildKind::Result) {
-        FDT* model = dynamic_cast<ResultWindow&>(*child).Model();
+        FDT* model = dynamic_cast<ResultChild&>(*child).Model();
         std::string error;
         if (model && !model->SaveParFile("", error))
             ShowMessage(error);
     } else if (KindOf(child) == ChildKind::Schematic) {
-        auto& window = dynamic_cast<SchematicWindow&>(*child);
+        auto& window = dynamic_cast<SchematicChild&>(*child);
         if (window.IsSubcircuit())
             window.Saveassubc1Click();
         else if (window.FileName().empty())
@@ -94,9 +93,9 @@ void TMainForm::FileSaveAsItemClick()
 void TMainForm::SaveAsOf(MdiChild* child)
 {
     if (KindOf(child) == ChildKind::Result) {
-        SaveResultAs(&dynamic_cast<ResultWindow&>(*child));
+        SaveResultAs(&dynamic_cast<ResultChild&>(*child));
     } else if (KindOf(child) == ChildKind::Schematic) {
-        auto& window = dynamic_cast<SchematicWindow&>(*child);
+        auto& window = dynamic_cast<SchematicChild&>(*child);
         if (window.IsSubcircuit()) {
             window.SetFileName("");
             window.Saveassubc1Click();
@@ -106,7 +105,7 @@ void TMainForm::SaveAsOf(MdiChild* child)
     }
 }
 
-void TMainForm::SaveSchematicAs(SchematicWindow* window)
+void TMainForm::SaveSchematicAs(SchematicChild* window)
 {
     SaveDialog1.filterIndex = 1;
     SaveDialog1.defaultExt = "sch";
@@ -122,9 +121,9 @@ void TMainForm::ButtClipBClick()
     if (!child)
         return;
     switch (KindOf(child)) {
-    case ChildKind::Result: dynamic_cast<ResultWindow&>(*child).CopyToClipboard(); break;
-    case ChildKind::Schematic: dynamic_cast<SchematicWindow&>(*child).CopyPicture(); break;
-    case ChildKind::ValueList: dynamic_cast<ValueListWindow&>(*child).CopyToClipboard(); break;
+    case ChildKind::Result: dynamic_cast<ResultChild&>(*child).CopyToClipboard(); break;
+    case ChildKind::Schematic: dynamic_cast<SchematicChild&>(*child).CopyPicture(); break;
+    case ChildKind::ValueList: dynamic_cast<ValueListChild&>(*child).CopyToClipboard(); break;
     case ChildKind::Other: break;
     }
 }
@@ -135,9 +134,9 @@ void TMainForm::ButtPrintClick()
     if (!child || KindOf(child) == ChildKind::Other || !Dialogs().ChoosePrinter(PrintD))
         return;
     switch (KindOf(child)) {
-    case ChildKind::Result: dynamic_cast<ResultWindow&>(*child).PrintView(PrintD); break;
-    case ChildKind::Schematic: dynamic_cast<SchematicWindow&>(*child).PrintSchema(PrintD); break;
-    case ChildKind::ValueList: dynamic_cast<ValueListWindow&>(*child).PrintGrid(PrintD); break;
+    case ChildKind::Result: dynamic_cast<ResultChild&>(*child).PrintView(PrintD); break;
+    case ChildKind::Schematic: dynamic_cast<SchematicChild&>(*child).PrintSchema(PrintD); break;
+    case ChildKind::ValueList: dynamic_cast<ValueListChild&>(*child).PrintGrid(PrintD); break;
     case ChildKind::Other: break;
     }
 }

@@ -14,7 +14,7 @@ void TMainForm::LoadLastResult(const std::string& carriedPath)
     std::string path = carriedPath.empty() ? ini_.ReadString(kIniSection, kLastFileKey, "") : carriedPath;
     std::string name = ExtractFileName(path);
     for (MdiChild* child : Children()) {
-        auto* window = dynamic_cast<ResultWindow*>(child);
+        auto* window = dynamic_cast<ResultChild*>(child);
         if (KindOf(child) != ChildKind::Result || !window || window->CaptionBase() != name)
             continue;
         window->WhenIdle([this, window, path] {
@@ -34,7 +34,7 @@ void TMainForm::OpenFile(const std::string& path)
     if (extension == ".fdt") {
         OpenResult(path);
     } else if (extension == ".sch") {
-        if (SchematicWindow* window = NewSchematic(false))
+        if (SchematicChild* window = NewSchematic(false))
             window->LoadSchema(path);
     }
 }
@@ -47,7 +47,7 @@ void TMainForm::OpenResult(const std::string& path)
 }
 
 // The pair under the chosen name: a question before other files are replaced.
-void TMainForm::SaveResultAs(ResultWindow* window)
+void TMainForm::SaveResultAs(ResultChild* window)
 {
     FDT* model = window->Model();
     if (!model)

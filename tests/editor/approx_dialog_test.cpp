@@ -1,6 +1,6 @@
 // The approximated-analysis entries: their checks in order, the ".APP" line
 // they make, and that line on its way through the circuit file to the engine.
-#include "CircuitBoard.h"
+#include "Boards.h"
 #include "tests/support/EngineRun.h"
 #include "editor/ApproxLine.h"
 #include "editor/CircuitWriter.h"
@@ -90,26 +90,6 @@ TEST(ApproxLine, EntriesGiveLineOrMessageInDialogOrder)
         }
     }
 }
-
-// V1 - R1 - a, C1 a to ground, R2 a - b, C2 b to ground, R3 b - c, C3 c to ground; output c.
-struct LadderBoard : CircuitBoard {
-    LadderBoard()
-    {
-        GCompo& v1 = Place('V', "V1", {100, 100});
-        Place('g', "", Terminal(v1, 1));
-        Pt at = Terminal(v1, 0);
-        const double r[] = {1000, 2200, 4700}, c[] = {1e-6, 2.2e-7, 4.7e-8};
-        for (int k = 0; k < 3; ++k) {
-            GCompo& rk = Place('R', "R" + std::to_string(k + 1), at, 0, 1, 0);
-            rk.Value = r[k];
-            at = Terminal(rk, 1);
-            GCompo& ck = Place('C', "C" + std::to_string(k + 1), at, 0, 0, 1);
-            ck.Value = c[k];
-            Place('g', "", Terminal(ck, 1));
-        }
-        Place('v', "", at);
-    }
-};
 
 class ApproxEndToEnd : public ::testing::Test {
 protected:

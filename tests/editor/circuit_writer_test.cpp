@@ -1,8 +1,8 @@
 // The circuit file of a schematic: its lines, the checks before writing and
 // the safe write.
-#include "CircuitBoard.h"
+#include "Boards.h"
 #include "editor/CircuitWriter.h"
-#include "formats/Handshake.h"
+#include "editor/EngineCommand.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -13,42 +13,6 @@
 namespace {
 
 using Lines = std::vector<std::string>;
-
-struct RcOptions {
-    bool ground = true;
-    bool source = true;
-    const char* outputs = "v";  // output markers on the capacitor's top, in this order
-};
-
-// V1 (or R0 without source) from node a to ground, R1 from a to b, C1 from b to ground.
-struct RcBoard : CircuitBoard {
-    explicit RcBoard(RcOptions o = {})
-    {
-        GCompo& v1 = Place(o.source ? 'V' : 'R', o.source ? "V1" : "R0", {100, 100});
-        if (o.ground)
-            Place('g', "", Terminal(v1, 1));
-        GCompo& r1 = Place('R', "R1", {100, 100}, 0, 1, 0);
-        r1.Value = 1000;
-        GCompo& c1 = Place('C', "C1", Terminal(r1, 1));
-        c1.Value = 1e-6;
-        if (o.ground)
-            Place('g', "", Terminal(c1, 1));
-        for (const char* k = o.outputs; *k; ++k)
-            Place(*k, "", Terminal(c1, 0));
-    }
-    Lines Build(std::string& message)
-    {
-        Lines lines;
-        message.clear();
-        ok = BuildCircuitLines(schematic, &canvas, "", lines, message);
-        return lines;
-    }
-    std::string Node(int part, int terminal) const
-    {
-        return std::to_string(schematic.Parts[static_cast<std::size_t>(part)]->Node[terminal]);
-    }
-    bool ok = false;
-};
 
 TEST(CircuitWriter, TitleSourceElementsOutputEnd)
 {
@@ -88,27 +52,14 @@ TEST(CircuitWriter, CurrentOutputGivesIout)
     EXPECT_EQ(lines[lines.size() - 2], ".IOUT " + std::to_string(ammeter.Node[0]) + " 0");
 }
 
-struct CheckCase {
-    const char* name;
-    RcOptions options;
-    bool onlyTwoNodes;
-    const char* message;
-};
-
 class CircuitChecks : public ::testing::TestWithParam<CheckCase> {};
 
 TEST_P(CircuitChecks, MessageAndNoLines)
 {
     const CheckCase& c = GetParam();
     TempFolder folder;
-    CircuitBoard two;
-    RcBoard rc(c.options);
-    CircuitBoard& board = c.onlyTwoNodes ? two : rc;
-    if (c.onlyTwoNodes) {
-        GCompo& v1 = two.Place('V', "V1", {100, 100});
-        two.Place('g', "", CircuitBoard::Terminal(v1, 1));
-        two.Place('v', "", CircuitBoard::Terminal(v1, 0));
-    }
+    CircuitBoard board;
+    DrawCheckCase(board, c);
     board.schematic.FileName = folder / "c.sch";
     board.schematic.AppLine = ".APP 5 2 1 10 ";
     std::string path, message;
@@ -118,17 +69,6 @@ TEST_P(CircuitChecks, MessageAndNoLines)
     EXPECT_TRUE(folder.Names().empty()) << "nothing written";
     EXPECT_TRUE(board.schematic.AppLine.empty()) << "the pending line is lost on failure";
 }
-
-const CheckCase kChecks[] = {
-    {"TwoNodes", {}, true, "Trivial Circuit! Less than 3 nodes!"},
-    {"TwoOutputsBeforeMissingGround", {false, false, "vi"}, false, "Only one output is allowed!"},
-    {"TwoVoltageOutputs", {true, true, "vv"}, false, "Only one output is allowed!"},
-    {"NoGroundBeforeNoSource", {false, false, "v"}, false, "Ground node missing!"},
-    {"NoSourceBeforeNoOutput", {true, false, ""}, false, "Independent source missing!"},
-    {"NoOutput", {true, true, ""}, false, "Output node missing!"},
-};
-
-std::string CheckName(const ::testing::TestParamInfo<CheckCase>& p) { return p.param.name; }
 
 INSTANTIATE_TEST_SUITE_P(EveryCheck, CircuitChecks, ::testing::ValuesIn(kChecks), CheckName);
 

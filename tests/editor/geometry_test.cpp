@@ -223,6 +223,30 @@ TEST(WireHitTest, ObliqueWiresHitNearTheirPoints)
     ExpectHits(*PlacedWire(canvas, 0, 100, 100, 0), rising);
 }
 
+// The coordinate along an oblique wire is a 32-bit float grown by the slope at
+// each pixel, so its rounding drift decides the points at the 10-pixel edge:
+// 0.1 added ten times is just above 1, thirty times just below 3.
+TEST(WireHitTest, ObliqueEdgeFollowsTheSteppedFloat)
+{
+    RecordingCanvas canvas;
+    struct Wire {
+        int x1, y1, x2, y2;
+        std::vector<Hit> hits;
+    };
+    const std::vector<Wire> wires = {
+        {0, 0, 100, 10, {{20, 13, false}, {40, -8, true}, {50, 16, false}, {0, 11, true}}},
+        {0, 10, 100, 0, {{20, 19, false}, {0, -2, true}}},
+        {0, 0, 10, 100, {{13, 20, false}, {-8, 40, true}, {11, 0, true}}},
+        {0, 100, 10, 0, {{-10, 80, true}, {-5, 30, true}}},
+    };
+    for (const Wire& w : wires) {
+        SCOPED_TRACE(std::to_string(w.x1) + "," + std::to_string(w.y1) + " to " + std::to_string(w.x2) + ","
+                     + std::to_string(w.y2));
+        ExpectHits(*PlacedWire(canvas, w.x1, w.y1, w.x2, w.y2), w.hits);
+        ExpectHits(*PlacedWire(canvas, w.x2, w.y2, w.x1, w.y1), w.hits);
+    }
+}
+
 TEST(ElementHitTest, OtherKindsHitInsideTheirBox)
 {
     RecordingCanvas canvas;

@@ -354,7 +354,7 @@ TEST_F(ExportTest, SubcircuitSchematicWritesItsDefinition)
 
 TEST(SpiceRun, ProgramNetlistAndOptions)
 {
-    ProgramCall call = SpiceCall("/opt/spice/bin/sim", "/data/my circuit.cir", "-r  -b");
+    ProgramCommand call = SpiceCall("/opt/spice/bin/sim", "/data/my circuit.cir", "-r  -b");
     EXPECT_EQ(call.Program, "/opt/spice/bin/sim");
     EXPECT_EQ(call.Arguments, (Lines{"/data/my circuit.cir", "-r", "-b"}));
     EXPECT_EQ(SpiceCall("sim", "a.cir", "").Arguments, Lines{"a.cir"});

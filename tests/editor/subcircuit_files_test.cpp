@@ -100,7 +100,6 @@ TEST(SubcircuitLines, EveryKindWithAllItsLines)
     AddNumbered(s, 'Y', "Y1", {3, 0, 1, 2}, 100);
     AddNumbered(s, 'n', "n1", {1, 0, 2, 0}, 2);
     AddNumbered(s, 'O', "O1", {3, 1, 2});
-    AddNumbered(s, 'i', "i1", {3, 4});
     SetParams(AddNumbered(s, 'Q', "Q1", {1, 0, 2}), 1000, 0.00025, 100, 2.5e-05, 0);
     SetParams(AddNumbered(s, 'q', "q1", {1, 0, 2}), 0.001, 1e-10, 3e-12, 1.25e-05, 0.05);
     SetParams(AddNumbered(s, 'M', "M1", {1, 0, 2}), 1e-12, 2e-12, 0.02, 2e-05, 3e-12);
@@ -116,7 +115,6 @@ TEST(SubcircuitLines, EveryKindWithAllItsLines)
                               "Y1 3 0 1 2 100 0",
                               "n1 1 0 2 0 2 0",
                               "O1 3 0 1 2",
-                              "i1 3 4 1 0",
                               "Rhie_Q1 1 _1 1000 0",
                               "Ehre_Q1 _2 0 2 0 0.00025 0",
                               "Fhfe_Q1 2 0 _1 _2 100 0",
@@ -273,7 +271,7 @@ TEST_F(SaveSubcircuitTest, RefusedCasesWriteNothing)
         const char* what;
         std::function<void(SaveSubcircuitTest&)> change;
         std::string message;
-        const char* header;  // the header afterwards
+        const char* header;  // the header afterwards: a failed save leaves it
     };
     const Case cases[] = {
         {"five ports", [](SaveSubcircuitTest& t) {
@@ -282,16 +280,22 @@ TEST_F(SaveSubcircuitTest, RefusedCasesWriteNothing)
          },
          "No more than 4 terminals are allowed for SubCircuits !", "old"},
         {"a source after other parts", [](SaveSubcircuitTest& t) { t.Place('V', "V1", 300, 100); },
-         "No independent sources in subcircuits!", ".SUBCKT div 1 2"},
+         "No independent sources in subcircuits!", "old"},
         {"a current source", [](SaveSubcircuitTest& t) { t.Place('I', "I1", 300, 100); },
-         "No independent sources in subcircuits!", ".SUBCKT div 1 2"},
+         "No independent sources in subcircuits!", "old"},
+        {"a current output", [](SaveSubcircuitTest& t) { t.Place('i', "", 300, 100); },
+         "No current outputs in subcircuits!", "old"},
         {"a failed expansion", [](SaveSubcircuitTest& t) {
              GCompo& x = t.Place('X', "X1", 500, 500);
              x.Text = "missing";
              x.TermCount = 1;
          },
-         "Cannot open file \"" + (folder / "missing.sbc") + "\"", ".SUBCKT div 1 2"},
+         "Cannot open file \"" + (folder / "missing.sbc") + "\"", "old"},
         {"no name", [](SaveSubcircuitTest& t) { t.s.FileName.clear(); }, "Save the schematic first!", "old"},
+        {"a name with a blank", [this](SaveSubcircuitTest& t) { t.s.FileName = folder / "my div.xch"; },
+         "The name of this subcircuit must not contain blanks, control characters or # !", "old"},
+        {"a name with '#'", [this](SaveSubcircuitTest& t) { t.s.FileName = folder / "div#2.xch"; },
+         "The name of this subcircuit must not contain blanks, control characters or # !", "old"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -302,6 +306,38 @@ TEST_F(SaveSubcircuitTest, RefusedCasesWriteNothing)
         EXPECT_EQ(error, c.message);
         EXPECT_EQ(s.SubcktHeader, c.header);
         EXPECT_TRUE(folder.Names().empty());
+    }
+}
+
+TEST_F(SaveSubcircuitTest, SpiceTextFailsOnItsOwnAfterTheSymbolFile)
+{
+    struct Case {
+        const char* what;
+        std::function<void(SaveSubcircuitTest&)> change;
+        std::string cause;
+        std::string spPath;
+    };
+    const Case cases[] = {
+        {"a conductance of 0", [](SaveSubcircuitTest& t) { t.Place('G', "G1", 300, 100).Value = 0; },
+         "Bad value of G1!", folder / "div.sp"},
+        {"a coupling without inductance",
+         [](SaveSubcircuitTest& t) { SetParams(t.Place('K', "K1", 300, 100), 0, 1, 1, 0, 0); }, "Bad value of K1!",
+         folder / "div.sp"},
+        {"an unwritable folder", [](SaveSubcircuitTest& t) { t.s.FileName = t.folder / "none/div.xch"; },
+         "Cannot create file \"" + (folder / "none/div.sp") + "\"", folder / "none/div.sp"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetUp();
+        WriteBytes(folder / "div.sp", "old");
+        s.SubcktHeader = "old";
+        c.change(*this);
+        EXPECT_FALSE(Save());
+        EXPECT_EQ(error, c.cause + "\r\nThe subcircuit was saved; its SPICE text \"" + c.spPath + "\" was not written.");
+        const std::string head = "4 4 L2 R2 \r\nR1 1 2 1000 0\r\n";
+        EXPECT_EQ(ReadBytes(folder / "div.sbc").substr(0, head.size()), head);
+        EXPECT_EQ(ReadBytes(folder / "div.sp"), "old");
+        EXPECT_EQ(s.SubcktHeader, ".SUBCKT div 1 2");
     }
 }
 

@@ -143,11 +143,47 @@ TEST(ApproxRules, EndRecordsAndDegreesOfTheResult)
     ApproxRun run;
     RunApprox(run, f.fdt, Choice("5", false));
     ASSERT_EQ(run.error, "");
-    const std::string bytes = ReadBytes(run.result);
-    ASSERT_EQ(bytes.size(), 40u);  // two terms and two end records
-    EXPECT_EQ(bytes.substr(10, 10), std::string(10, '\0'));
-    EXPECT_EQ(bytes.substr(30, 10), std::string(10, '\0'));
+    ASSERT_EQ(ReadBytes(run.result).size(), 40u);  // two terms and two end records
     EXPECT_EQ(ReadBytes(f.dir / "h_App.par"), "A B \r\n2 0.5 \r\n2 1\r\n0 1\r\n");
+}
+
+// An end record is count 0 and coefficient 0.0, with the power byte of the
+// last term the mode handled in that section.
+TEST(ApproxRules, EndRecordsKeepThePowerOfTheLastTermHandled)
+{
+    struct Case {
+        const char* name;
+        std::vector<TestTerm> num, den;
+        bool coefficients;
+        char numPower, denPower;
+    };
+    const std::vector<Case> cases = {
+        {"one s^2 term", {{1.0, 2, {}}}, {{1.0, 0, {}}, {1.0, 1, {}}}, true, 2, 1},
+        {"one s^2 term, Num./Den.", {{1.0, 2, {}}}, {{1.0, 0, {}}}, false, 2, 0},
+        // Coefficients: the highest power comes last, also when its last term is dropped.
+        {"dropped last", {{1.0, 0, {}}}, {{1.0, 0, {}}, {100.0, 3, {}}, {0.5, 3, {}}}, true, 0, 3},
+        // Num./Den. at 1 Hz stops after the 1000 s term, before the s^2 term.
+        {"stopped early", {{1.0, 2, {}}, {1000.0, 1, {}}}, {{1.0, 0, {}}}, false, 1, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Fixture f(c.num, c.den);
+        ApproxRun run;
+        RunApprox(run, f.fdt, Choice("5", c.coefficients));
+        ASSERT_EQ(run.error, "");
+        const std::string bytes = ReadBytes(run.result);
+        const RawFunction raw = ReadRaw(run.result);
+        std::size_t at = 0;
+        for (int section = 0; section < 2; ++section) {
+            for (const RawTerm& t : raw.section[section])
+                at += t.bytes.size();
+            ASSERT_LE(at + 10, bytes.size());
+            EXPECT_EQ(bytes.substr(at, 9), std::string(9, '\0'));
+            EXPECT_EQ(bytes[at + 9], section == 0 ? c.numPower : c.denPower);
+            at += 10;
+        }
+        EXPECT_EQ(at, bytes.size());
+    }
 }
 
 TEST(ApproxRules, AnOldResultIsReplaced)

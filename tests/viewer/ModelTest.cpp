@@ -207,6 +207,29 @@ TEST(Model, SaveAsThatFailsWritesNothing)
     EXPECT_EQ(dir.Names(), std::vector<std::string>{"rc.par"});
 }
 
+TEST(Model, SaveKeepsASweepWithAZeroValue)
+{
+    TempFolder dir;
+    std::string fdt = LowPass(dir);
+    FDT f;
+    std::string error;
+    ASSERT_TRUE(f.LoadParFile(fdt, error)) << error;
+    f.sweptComponent = 1;
+    f.curveCount = 3;
+    f.curveValues[0] = 1e-6;
+    f.curveValues[1] = 0;
+    f.curveValues[2] = 2e-6;
+    f.fEnd = 10;
+    ASSERT_TRUE(f.SaveParFile("", error)) << error;
+    EXPECT_EQ(ReadBytes(dir / "rc.par"), "R1 C1 \r\n1000 1E-6 \r\n0 1\r\n1 2\r\n0 10 0\r\n1\r\n1E-6 0 2E-6 0 0 0 \r\n");
+    // Read back, the values end at the 0: one curve with the first value.
+    FDT g;
+    ASSERT_TRUE(g.LoadParFile(fdt, error)) << error;
+    EXPECT_EQ(g.curveCount, 1);
+    EXPECT_EQ(g.sweptComponent, 1);
+    EXPECT_EQ(g.CompoValueForCurve(1, 0), 1e-6);
+}
+
 TEST(Model, SaveOfAFailedLoadLeavesTheFileAlone)
 {
     TempFolder dir;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <string>
 
 #include "viewer/FDT.h"
 #include "viewer/PlotScale.h"
@@ -88,6 +90,33 @@ TEST(PlotScale, LinearAndTimeAxes)
     EXPECT_EQ(Values(TimeMarks(1, 50, 650), true), (std::vector<double>{0, 0.25, 0.5, 0.75}));
     // Far from 0 a step that no longer changes the value ends the marks, not the program.
     EXPECT_LE(LinearFrequencyMarks(1e20, 1e20 + 1e5, 50, 650).size(), 1000u);
+}
+
+TEST(PlotScale, LinearMarksAccumulateTheStep)
+{
+    // Steps of 0.05 added to 14882.2 give 14882.349999999999 where 297647 x 0.05
+    // gives 14882.35: the label reads 14882.3, not 14882.4.
+    std::vector<std::string> labels;
+    for (const XMark& m : LinearFrequencyMarks(14882.2295, 14882.4350, 50, 650)) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%g", m.value);
+        labels.push_back(text);
+    }
+    EXPECT_EQ(labels, (std::vector<std::string>{"14882.2", "14882.3", "14882.3", "14882.4"}));
+}
+
+TEST(PlotScale, YGridAccumulatesTheStep)
+{
+    // As for the X marks: 14882.2 + 0.05 + 0.05 + 0.05 reads 14882.3 where
+    // 14882.2 + 3 x 0.05 reads 14882.4.
+    std::vector<std::string> labels;
+    for (double v : YGridValues(YAxis{14882.4, 14882.2, 0.05})) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%g", v);
+        labels.push_back(text);
+    }
+    ASSERT_GE(labels.size(), 4u);
+    EXPECT_EQ(labels[3], "14882.3");
 }
 
 TEST(PlotScale, PoleZeroMapHasEqualScales)

@@ -25,7 +25,7 @@ std::string CountLine(const char* what, int degree, std::int64_t terms)
 
 }  // namespace
 
-TMDIChild::TMDIChild(QWidget* parent) : ResultWindow(parent), Memo1(new QPlainTextEdit(this))
+TMDIChild::TMDIChild(QWidget* parent) : ResultChild(parent), Memo1(new QPlainTextEdit(this))
 {
     resize(724, 483);
     Memo1->setReadOnly(true);
@@ -39,8 +39,8 @@ TMDIChild::~TMDIChild() = default;
 void TMDIChild::OpenFdt(const std::string& path)
 {
     model_ = std::make_unique<FDT>();
-    if (ResultFrame)
-        settings_ = ResultFrame->Remembered();
+    if (MainFrame)
+        interval_ = MainFrame->Remembered();
     captionBase_ = ExtractFileName(path);
     setWindowTitle(Latin1(captionBase_));
     std::string error;
@@ -63,8 +63,8 @@ void TMDIChild::ShowModel()
         text += CountLine("Numerator", model_->numeratorDegree, model_->numeratorTerms) + "\n";
         text += CountLine("Denominator", model_->denominatorDegree, model_->denominatorTerms) + "\n";
     }
-    text += "Frequency interval: " + settings_.Freqin + " - " + settings_.Frefin + (settings_.Hz ? " Hz" : " rad/s") +
-            "\nEnd time: " + settings_.EndTime + " s\n";
+    text += "Frequency interval: " + interval_.start + " - " + interval_.end + (interval_.hz ? " Hz" : " rad/s") +
+            "\nEnd time: " + interval_.endTime + " s\n";
     Memo1->setPlainText(Latin1(text));
 }
 
@@ -91,6 +91,6 @@ void TMDIChild::PrintView(QPrinter& printer)
 
 void TMDIChild::FormClose()
 {
-    if (ResultFrame)
-        ResultFrame->Remember(settings_);
+    if (MainFrame)
+        MainFrame->Remember(interval_);
 }

@@ -3,17 +3,16 @@
 // is the file name, its text the degrees and term counts of the network
 // function (read through the viewer core) and the interval it took from the
 // frame. The full window with its views, settings and plots replaces it,
-// keeping what ResultWindow asks.
-#include <QString>
+// keeping what ResultChild asks.
 #include <memory>
 #include <string>
 
-#include "viewer/app/ResultHost.h"
-#include "viewer/app/ResultWindow.h"
+#include "viewer/app/FrameServices.h"
+#include "viewer/app/ResultChild.h"
 
 class QPlainTextEdit;
 
-class TMDIChild : public ResultWindow {
+class TMDIChild : public ResultChild {
     Q_OBJECT
 public:
     explicit TMDIChild(QWidget* parent = nullptr);
@@ -27,7 +26,7 @@ public:
     void PrintView(QPrinter& printer) override;
 
     // The interval, end time and unit the window shows.
-    const ResultSettings& Settings() const { return settings_; }
+    const IntervalTexts& Interval() const { return interval_; }
 
     QPlainTextEdit* Memo1;
 
@@ -40,5 +39,5 @@ private:
 
     std::string captionBase_;
     std::unique_ptr<FDT> model_;
-    ResultSettings settings_;
+    IntervalTexts interval_;
 };

@@ -4,6 +4,7 @@
 #include <QProcessEnvironment>
 #include <gtest/gtest.h>
 
+#include "editor/EngineCommand.h"
 #include "formats/Handshake.h"
 #include "formats/Paths.h"
 #include "platform/IniFile.h"

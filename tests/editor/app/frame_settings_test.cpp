@@ -23,10 +23,10 @@ TEST(FrameSettings, WithoutAnIniTheDefaultsReachTheFirstResultAndExitWritesTheKe
     form.OpenFile(f.Example("rc_lowpass"));
     auto* window = dynamic_cast<TMDIChild*>(form.ActiveChild());
     ASSERT_TRUE(window);
-    EXPECT_EQ(window->Settings().Freqin, "0.01");
-    EXPECT_EQ(window->Settings().Frefin, "100.0");
-    EXPECT_EQ(window->Settings().EndTime, "1.0");
-    EXPECT_TRUE(window->Settings().Hz);
+    EXPECT_EQ(window->Interval().start, "0.01");
+    EXPECT_EQ(window->Interval().end, "100.0");
+    EXPECT_EQ(window->Interval().endTime, "1.0");
+    EXPECT_TRUE(window->Interval().hz);
 
     form.close();
     EXPECT_FALSE(form.isVisible());
@@ -38,14 +38,16 @@ TEST(FrameSettings, ValuesSurviveARoundTrip)
 {
     Frame f;
     const std::string folder = "/data/My Circuits\\old=new/\xC3\x9C" "bung/";
-    const ResultSettings settings{"1.5 k", "C:\\x=y", "2e-3 \xC3\xBC", false};
     f.Start().InitialDir = folder;
-    f.form->Remember(settings);
+    f.form->Remember({"1.5 k", "C:\\x=y", "2e-3 \xC3\xBC", false});
     f.form->close();
     f.form.reset();
     TMainForm& again = f.Start();
     EXPECT_EQ(again.InitialDir, folder);
-    EXPECT_EQ(again.Remembered(), settings);
+    EXPECT_EQ(again.Freqin, "1.5 k");
+    EXPECT_EQ(again.Frefin, "C:\\x=y");
+    EXPECT_EQ(again.EndTime, "2e-3 \xC3\xBC");
+    EXPECT_FALSE(again.Hz);
 }
 
 TEST(FrameSettings, HzIsTrueUnlessZero)

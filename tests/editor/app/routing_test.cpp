@@ -9,18 +9,18 @@
 #include <gtest/gtest.h>
 #include <stdexcept>
 
-#include "editor/app/SchematicWindow.h"
+#include "editor/app/SchematicChild.h"
 #include "formats/Paths.h"
 #include "tests/editor/app/Frame.h"
 #include "viewer/FDT.h"
-#include "viewer/app/ResultWindow.h"
-#include "viewer/app/ValueListWindow.h"
+#include "viewer/app/ResultChild.h"
+#include "viewer/app/ValueListChild.h"
 
 namespace {
 
 std::vector<std::string> calls;
 
-class TMDIChild : public ResultWindow {
+class TMDIChild : public ResultChild {
     Q_OBJECT
 public:
     explicit TMDIChild(const std::string& fdt = "")
@@ -39,7 +39,7 @@ public:
     FDT model;
 };
 
-class TFormSch : public SchematicWindow {
+class TFormSch : public SchematicChild {
     Q_OBJECT
 public:
     explicit TFormSch(bool subcircuit = false, std::string fileName = "", bool modified = false)
@@ -53,7 +53,6 @@ public:
         calls.push_back("SetFileName " + path);
         fileName_ = path;
     }
-    void SetPasteList(PartList* parts) override { pasteList = parts; }
     void LoadSchema(const std::string& path) override { calls.push_back("LoadSchema " + path); }
     void SaveSchema() override { calls.push_back("SaveSchema"); }
     void SaveSchemaAs(const std::string& path) override { calls.push_back("SaveSchemaAs " + path); }
@@ -71,7 +70,7 @@ public:
     }
     QList<QAction*> ChildMenus() override { return menus; }
 
-    PartList* pasteList = nullptr;
+    PartClipboard* clipboard = nullptr;
     QList<QAction*> menus;
 
 private:
@@ -80,7 +79,7 @@ private:
     bool modified_;
 };
 
-class TFormLista : public ValueListWindow {
+class TFormLista : public ValueListChild {
     Q_OBJECT
 public:
     void CopyToClipboard() override
@@ -238,6 +237,38 @@ TEST_F(Routing, TheStartStatesOfTheSpeedBarAndMenus)
     EXPECT_FALSE(form.NewSchema->isEnabled());
 }
 
+// What the result side asks of the frame, and the cursor window's button.
+TEST_F(Routing, TheResultSideReachesTheFrameThroughItsServices)
+{
+    TMainForm& form = *f.form;
+    ASSERT_EQ(MainFrame, &form);
+    EXPECT_EQ(MainForm, &form);
+    QWidget cursorWindow;
+    form.FormCur = &cursorWindow;
+    form.ButtCur->setEnabled(true);
+    QTest::mouseClick(form.ButtCur, Qt::LeftButton);
+    EXPECT_TRUE(MainFrame->CursorDown());
+    EXPECT_TRUE(cursorWindow.isVisible());
+    QTest::mouseClick(form.ButtCur, Qt::LeftButton);
+    EXPECT_FALSE(cursorWindow.isVisible());
+    MainFrame->SetCursorDown(true);  // as the cursor window does when shown
+    EXPECT_TRUE(form.ButtCur->isChecked());
+    EXPECT_FALSE(cursorWindow.isVisible());
+
+    form.ZoomB->setChecked(true);
+    EXPECT_TRUE(MainFrame->ZoomDown());
+    MainFrame->SetZoomDown(false);
+    EXPECT_FALSE(form.ZoomB->isChecked());
+
+    MainFrame->Remember({"1", "2", "3", false});
+    IntervalTexts interval = MainFrame->Remembered();
+    EXPECT_EQ(interval.start + interval.end + interval.endTime, "123");
+    EXPECT_FALSE(interval.hz);
+    MdiChild* child = new TFormOther;
+    MainFrame->AddChild(child);
+    EXPECT_EQ(form.ActiveChild(), child);
+}
+
 TEST_F(Routing, SaveOfAResultRewritesItsParameterFileOnly)
 {
     std::string fdt = f.Example("rc_lowpass");
@@ -308,7 +339,7 @@ TEST_F(Routing, ValueListsAndOtherWindowsHaveNoFileCommands)
 TEST_F(Routing, OpenFileByTheExtensionInAnyCase)
 {
     TMainForm& form = *f.form;
-    form.SetSchematicWindows([](bool subcircuit) { return new TFormSch(subcircuit); });
+    form.SetSchematicWindows([](bool subcircuit, PartClipboard&) { return new TFormSch(subcircuit); });
     struct Case {
         const char* file;
         const char* opens;  // the class of the new window, or nullptr
@@ -336,7 +367,11 @@ TEST_F(Routing, SchematicWindowsComeFromTheirMakerWithThePartClipboard)
 {
     TMainForm& form = *f.form;
     std::vector<TFormSch*> made;
-    form.SetSchematicWindows([&](bool subcircuit) { return made.emplace_back(new TFormSch(subcircuit)); });
+    form.SetSchematicWindows([&](bool subcircuit, PartClipboard& clipboard) {
+        made.push_back(new TFormSch(subcircuit));
+        made.back()->clipboard = &clipboard;
+        return made.back();
+    });
     for (QAction* item : {form.FileNewItem, form.NewSubcircuit1, form.OpenSubcircuit1})
         EXPECT_TRUE(item->isEnabled());
     EXPECT_TRUE(form.NewSchema->isEnabled());
@@ -352,7 +387,7 @@ TEST_F(Routing, SchematicWindowsComeFromTheirMakerWithThePartClipboard)
     EXPECT_TRUE(made[1]->IsSubcircuit());
     EXPECT_TRUE(made[2]->IsSubcircuit());
     for (TFormSch* window : made)
-        EXPECT_EQ(window->pasteList, &form.PartClipboard);
+        EXPECT_EQ(window->clipboard, &form.Clipboard);
     EXPECT_EQ(calls, std::vector<std::string>{"LoadSchema " + f.folder / "SubCkt/filter.xch"});
     const FileRequest& request = f.dialogs.requests.back();
     EXPECT_EQ(request.title, "Open SubCircuit");

@@ -13,26 +13,32 @@
 namespace {
 
 // The frame as the result windows see it.
-class FakeFrame : public ResultHost {
+class FakeFrame : public FrameServices {
 public:
-    FakeFrame() { ResultFrame = this; }
-    ~FakeFrame() override { ResultFrame = nullptr; }
+    FakeFrame() { MainFrame = this; }
+    ~FakeFrame() override { MainFrame = nullptr; }
 
-    ResultSettings Remembered() const override { return settings; }
-    void Remember(const ResultSettings& given) override
+    IntervalTexts Remembered() const override { return interval; }
+    void Remember(const IntervalTexts& given) override
     {
-        settings = given;
+        interval = given;
         ++remembered;
     }
     bool ZoomDown() const override { return false; }
+    void SetZoomDown(bool) override {}
     bool CursorDown() const override { return false; }
     void SetCursorDown(bool) override {}
     void OpenFile(const std::string&) override {}
     QMdiSubWindow* AddChild(MdiChild*) override { return nullptr; }
 
-    ResultSettings settings{"10", "1e4", "0.002", false};
+    IntervalTexts interval{"10", "1e4", "0.002", false};
     int remembered = 0;
 };
+
+std::string Texts(const IntervalTexts& interval)
+{
+    return interval.start + " " + interval.end + " " + interval.endTime + (interval.hz ? " Hz" : " rad/s");
+}
 
 class ResultWindowTest : public testing::Test {
 protected:
@@ -68,19 +74,19 @@ TEST_F(ResultWindowTest, ShowsTheFileNameDegreesAndTermCounts)
 TEST_F(ResultWindowTest, TakesTheIntervalOnOpenAndGivesItBackOnClose)
 {
     window.OpenFdt(Example("rc_lowpass"));
-    EXPECT_EQ(window.Settings(), frame.settings);
+    EXPECT_EQ(Texts(window.Interval()), Texts(frame.interval));
     FDT* first = window.Model();
-    frame.settings = ResultSettings();
+    frame.interval = {"0.01", "100.0", "1.0", true};
     window.OpenFdt(Example("rlc_bandpass"));  // a reload takes the interval again
     EXPECT_NE(window.Model(), first);
-    EXPECT_EQ(window.Settings(), ResultSettings());
+    EXPECT_EQ(Texts(window.Interval()), "0.01 100.0 1.0 Hz");
     EXPECT_EQ(window.CaptionBase(), "rlc_bandpass.fdt");
 
-    frame.settings = {"1", "2", "3", true};
+    frame.interval = {"1", "2", "3", true};
     window.show();
     window.close();
     EXPECT_EQ(frame.remembered, 1);
-    EXPECT_EQ(frame.settings, ResultSettings());
+    EXPECT_EQ(Texts(frame.interval), "0.01 100.0 1.0 Hz");
 }
 
 TEST_F(ResultWindowTest, AMissingFileIsReportedAndTheWindowStays)

@@ -1,22 +1,18 @@
 #pragma once
 // What the frame asks of a schematic window, the child of run-time class
-// name "TFormSch": its mode and file, the part clipboard as its paste list,
-// loading and saving (File Save, Save As, Open, Open Subcircuit), the
-// subcircuit save, and its picture on the clipboard and the printer. The
-// window itself may use MainForm directly (the part clipboard, SaveDialog1,
-// SaveSub, InitialDir, SaveAsOf for its close question, ProgramFolder).
-#include <memory>
+// name "TFormSch": its mode and file, loading and saving (File Save, Save
+// As, Open, Open Subcircuit), the subcircuit save, and its picture on the
+// clipboard and the printer. The frame makes each window through the maker
+// given to TMainForm::SetSchematicWindows, handing it the part clipboard.
+// The window itself may use MainForm directly (SaveDialog1, SaveSub,
+// InitialDir, SaveAsOf for its close question, ProgramFolder).
 #include <string>
-#include <vector>
 
 #include "platform/MdiChild.h"
 
-class GCompo;
 class QPrinter;
 
-using PartList = std::vector<std::unique_ptr<GCompo>>;
-
-class SchematicWindow : public MdiChild {
+class SchematicChild : public MdiChild {
 public:
     using MdiChild::MdiChild;
 
@@ -24,8 +20,6 @@ public:
     // The schematic file's full path; empty for a new window.
     virtual const std::string& FileName() const = 0;
     virtual void SetFileName(const std::string& path) = 0;
-    // The list that Paste takes parts from; not owned.
-    virtual void SetPasteList(PartList* parts) = 0;
 
     virtual void LoadSchema(const std::string& path) = 0;
     virtual void SaveSchema() = 0;

@@ -10,7 +10,7 @@
 class FDT;
 class QPrinter;
 
-class ResultWindow : public MdiChild {
+class ResultChild : public MdiChild {
 public:
     using MdiChild::MdiChild;
 

@@ -5,7 +5,7 @@
 
 class QPrinter;
 
-class ValueListWindow : public MdiChild {
+class ValueListChild : public MdiChild {
 public:
     using MdiChild::MdiChild;
 

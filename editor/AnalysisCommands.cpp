@@ -1,0 +1,41 @@
+#include "editor/AnalysisCommands.h"
+
+#include "editor/CircuitWriter.h"
+#include "editor/EngineCommand.h"
+#include "editor/InstancePorts.h"
+#include "editor/SaveRequests.h"
+#include "editor/SubcircuitFiles.h"
+
+namespace {
+
+CommandOutcome AnalyseNamed(Schematic& schematic, const CommandContext& context)
+{
+    const std::string subcktFolder = SubcktFolder(context.ProgramFolder);
+    std::string path, message;
+    if (!CheckInstancePorts(schematic, subcktFolder, message)) {
+        schematic.AppLine.clear();
+        return CommandOutcome::Show(message);
+    }
+    if (!WriteCircuitFile(schematic, context.Canvas, subcktFolder, path, message))
+        return CommandOutcome::Show(message);
+    return CommandOutcome::Start(EngineCommand(context.ProgramFolder, path), "");
+}
+
+}  // namespace
+
+CommandOutcome CompleteAnalysis(Schematic& schematic, const CommandContext& context)
+{
+    CommandOutcome outcome;
+    if (!NameStep(schematic, context, SchematicNameRequest(context.InitialDir), outcome))
+        return outcome;
+    return AnalyseNamed(schematic, context);
+}
+
+CommandOutcome ApproximateAnalysis(Schematic& schematic, const std::string& appLine, const CommandContext& context)
+{
+    CommandOutcome outcome;
+    if (!NameStep(schematic, context, SchematicNameRequest(context.InitialDir), outcome))
+        return outcome;
+    schematic.AppLine = appLine;
+    return AnalyseNamed(schematic, context);
+}

@@ -1,0 +1,18 @@
+#include "editor/SubcircuitList.h"
+
+#include <algorithm>
+#include <filesystem>
+
+std::vector<std::string> SubcircuitNames(const std::string& subcktFolder)
+{
+    std::vector<std::string> names;
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(subcktFolder, error), end; !error && it != end;
+         it.increment(error)) {
+        const std::filesystem::path& path = it->path();
+        if (path.extension() == ".sbc" && !path.stem().empty())
+            names.push_back(path.stem().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}

@@ -1,0 +1,27 @@
+#include "editor/SubcircuitSave.h"
+
+#include "editor/InstancePorts.h"
+#include "editor/SaveRequests.h"
+#include "editor/SchematicFile.h"
+#include "editor/SubcircuitFiles.h"
+
+#include <filesystem>
+#include <system_error>
+
+CommandOutcome SaveAsSubcircuit(Schematic& subcircuit, const CommandContext& context)
+{
+    const std::string folder = SubcktFolder(context.ProgramFolder);
+    std::error_code failed;
+    std::filesystem::create_directories(folder, failed);
+    if (failed)
+        return CommandOutcome::Show("Cannot create folder \"" + folder + "\"");
+    CommandOutcome outcome;
+    const bool savedUnderChosenName = !context.ChosenName.empty();
+    if (!NameStep(subcircuit, context, SubcircuitNameRequest(context.ProgramFolder), outcome))
+        return outcome;
+    std::string error;
+    if ((!savedUnderChosenName && !SaveSchema(subcircuit, error)) || !CheckInstancePorts(subcircuit, folder, error) ||
+        !SaveSubcircuit(subcircuit, context.Canvas, folder, error))
+        return CommandOutcome::Show(error);
+    return {};
+}

@@ -1,0 +1,99 @@
+#pragma once
+// Small circuits drawn on the grid, shared by the tests of the writers and
+// the commands.
+#include "CircuitBoard.h"
+#include "editor/CircuitWriter.h"
+
+#include <string>
+#include <vector>
+
+struct RcOptions {
+    bool ground = true;
+    bool source = true;
+    const char* outputs = "v";    // output markers on the capacitor's top, in this order
+    bool outputOnGround = false;  // then a voltage output on the ground under V1
+};
+
+// V1 (or R0 without source) from node a to ground, R1 from a to b, C1 from b to ground.
+inline void DrawRc(CircuitBoard& board, RcOptions o)
+{
+    GCompo& v1 = board.Place(o.source ? 'V' : 'R', o.source ? "V1" : "R0", {100, 100});
+    if (o.ground)
+        board.Place('g', "", CircuitBoard::Terminal(v1, 1));
+    GCompo& r1 = board.Place('R', "R1", {100, 100}, 0, 1, 0);
+    r1.Value = 1000;
+    GCompo& c1 = board.Place('C', "C1", CircuitBoard::Terminal(r1, 1));
+    c1.Value = 1e-6;
+    if (o.ground)
+        board.Place('g', "", CircuitBoard::Terminal(c1, 1));
+    for (const char* k = o.outputs; *k; ++k)
+        board.Place(*k, "", CircuitBoard::Terminal(c1, 0));
+    if (o.outputOnGround)
+        board.Place('v', "", CircuitBoard::Terminal(v1, 1));
+}
+
+struct RcBoard : CircuitBoard {
+    explicit RcBoard(RcOptions o = {}) { DrawRc(*this, o); }
+    std::vector<std::string> Build(std::string& message)
+    {
+        std::vector<std::string> lines;
+        message.clear();
+        ok = BuildCircuitLines(schematic, &canvas, "", lines, message);
+        return lines;
+    }
+    std::string Node(int part, int terminal) const
+    {
+        return std::to_string(schematic.Parts[static_cast<std::size_t>(part)]->Node[terminal]);
+    }
+    bool ok = false;
+};
+
+// A circuit that fails one check of the circuit file.
+struct CheckCase {
+    const char* name;
+    RcOptions options;
+    bool onlyTwoNodes;  // instead: V1 with its output on the one other node
+    const char* message;
+};
+
+inline void DrawCheckCase(CircuitBoard& board, const CheckCase& c)
+{
+    if (!c.onlyTwoNodes)
+        return DrawRc(board, c.options);
+    GCompo& v1 = board.Place('V', "V1", {100, 100});
+    board.Place('g', "", CircuitBoard::Terminal(v1, 1));
+    board.Place('v', "", CircuitBoard::Terminal(v1, 0));
+}
+
+// Each check, with cases where a later check would fail too.
+inline const CheckCase kChecks[] = {
+    {"TwoNodes", {}, true, "Trivial Circuit! Less than 3 nodes!"},
+    {"TwoOutputsBeforeMissingGround", {false, false, "vi"}, false, "Only one output is allowed!"},
+    {"TwoVoltageOutputs", {true, true, "vv"}, false, "Only one output is allowed!"},
+    {"OutputOnGround", {true, true, "", true}, false, "Output node is connected to ground!"},
+    {"NoGroundBeforeNoSource", {false, false, "v"}, false, "Ground node missing!"},
+    {"NoSourceBeforeNoOutput", {true, false, ""}, false, "Independent source missing!"},
+    {"NoOutput", {true, true, ""}, false, "Output node missing!"},
+};
+
+inline std::string CheckName(const ::testing::TestParamInfo<CheckCase>& p) { return p.param.name; }
+
+// V1 - R1 - a, C1 a to ground, R2 a - b, C2 b to ground, R3 b - c, C3 c to ground; output c.
+struct LadderBoard : CircuitBoard {
+    LadderBoard()
+    {
+        GCompo& v1 = Place('V', "V1", {100, 100});
+        Place('g', "", Terminal(v1, 1));
+        Pt at = Terminal(v1, 0);
+        const double r[] = {1000, 2200, 4700}, c[] = {1e-6, 2.2e-7, 4.7e-8};
+        for (int k = 0; k < 3; ++k) {
+            GCompo& rk = Place('R', "R" + std::to_string(k + 1), at, 0, 1, 0);
+            rk.Value = r[k];
+            at = Terminal(rk, 1);
+            GCompo& ck = Place('C', "C" + std::to_string(k + 1), at, 0, 0, 1);
+            ck.Value = c[k];
+            Place('g', "", Terminal(ck, 1));
+        }
+        Place('v', "", at);
+    }
+};

@@ -1,0 +1,196 @@
+// "Complete Analysis" and "Approximate Analysis" as the schematic window runs
+// them: naming first, the checks, the circuit file beside the schematic and
+// the engine's command; the engine's core analyses what was written.
+#include "Boards.h"
+#include "editor/AnalysisCommands.h"
+#include "editor/ApproxLine.h"
+#include "editor/EngineCommand.h"
+#include "editor/NetlistCommand.h"
+#include "editor/SubcircuitFiles.h"
+#include "formats/Paths.h"
+#include "platform/StartProgram.h"
+#include "tests/support/EngineRun.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Next = CommandOutcome::Next;
+using Names = std::vector<std::string>;
+
+class AnalysisCommands : public ::testing::Test {
+protected:
+    CommandContext Context(CircuitBoard& board, const std::string& chosen = "") const
+    {
+        return {&board.canvas, program.Folder(), "/start/here", chosen};
+    }
+    // Runs the engine's core on the circuit file the outcome starts it on.
+    NetworkFunction Analyse(const CommandOutcome& outcome)
+    {
+        EXPECT_EQ(outcome.Step, Next::StartProgram) << outcome.Message;
+        EXPECT_EQ(outcome.Program.Program, program / "Vimlo");
+        EXPECT_EQ(outcome.Program.Arguments.size(), 1u);
+        const std::string path = outcome.Program.Arguments.at(0);
+        written = ReadBytes(path);
+        std::string message;
+        EXPECT_TRUE(RunEngineOn(path, message)) << message;
+        return ReadNetworkFunction(ChangeFileExt(path, ".fdt"));
+    }
+
+    TempFolder program;  // the running program's folder
+    TempFolder folder;   // the user's circuits
+    std::string written;
+};
+
+TEST_F(AnalysisCommands, UnnamedSchematicIsNamedFirst)
+{
+    for (bool approximate : {false, true}) {
+        SCOPED_TRACE(approximate ? "approximate" : "complete");
+        RcBoard board;
+        board.schematic.FileName.clear();
+        auto run = [&](const std::string& chosen) {
+            return approximate ? ApproximateAnalysis(board.schematic, ".APP 5 2 1 10 ", Context(board, chosen))
+                               : CompleteAnalysis(board.schematic, Context(board, chosen));
+        };
+        CommandOutcome ask = run("");
+        ASSERT_EQ(ask.Step, Next::AskName);
+        EXPECT_EQ(ask.NameRequest.title, "Save");
+        EXPECT_EQ(ask.NameRequest.initialDir, "/start/here");
+        EXPECT_EQ(ask.NameRequest.filter, "Files *.sch|*.sch|Files *.fdt|*.fdt");
+        EXPECT_EQ(ask.NameRequest.defaultExt, "sch");
+        EXPECT_EQ(ask.NameRequest.fileName, "");
+        EXPECT_TRUE(board.schematic.AppLine.empty()) << "nothing pending while the name is asked";
+        TempFolder where;
+        EXPECT_TRUE(where.Names().empty());
+
+        const std::string chosen = where / (approximate ? "my amp.sch" : "rc.sch");
+        NetworkFunction f = Analyse(run(chosen));
+        EXPECT_EQ(board.schematic.FileName, chosen);
+        EXPECT_EQ(written.substr(0, chosen.size() + 2), chosen + "\r\n") << "the title is the schematic";
+        EXPECT_EQ(written.find(".APP") != std::string::npos, approximate);
+        EXPECT_TRUE(std::filesystem::exists(ChangeFileExt(chosen, ".crc")));
+        EXPECT_FALSE(ReadBytes(chosen).empty()) << "the schematic is saved under the chosen name";
+        if (!approximate) {
+            std::complex<double> s(0, 1000.0);
+            EXPECT_NEAR(std::abs(f.At(s) - 1.0 / (1.0 + s * 1e-3)), 0, 1e-12);
+        }
+    }
+}
+
+TEST_F(AnalysisCommands, ChosenNameThatCannotBeSavedIsReported)
+{
+    RcBoard board;
+    board.schematic.FileName.clear();
+    CommandOutcome outcome = CompleteAnalysis(board.schematic, Context(board, folder / "none/rc.sch"));
+    EXPECT_EQ(outcome.Step, Next::ShowMessage);
+    EXPECT_NE(outcome.Message.find("none/rc.sch"), std::string::npos) << outcome.Message;
+    EXPECT_TRUE(folder.Names().empty());
+}
+
+class AnalysisChecks : public AnalysisCommands, public ::testing::WithParamInterface<CheckCase> {};
+
+// Every check of the circuit file reaches the window as its message, from
+// both commands, with nothing written and the pending line gone.
+TEST_P(AnalysisChecks, MessageAndNothingWritten)
+{
+    for (bool approximate : {false, true}) {
+        SCOPED_TRACE(approximate ? "approximate" : "complete");
+        CircuitBoard board;
+        DrawCheckCase(board, GetParam());
+        board.schematic.FileName = folder / "c.sch";
+        CommandOutcome outcome = approximate
+                                     ? ApproximateAnalysis(board.schematic, ".APP 5 2 1 10 ", Context(board))
+                                     : CompleteAnalysis(board.schematic, Context(board));
+        EXPECT_EQ(outcome.Step, Next::ShowMessage);
+        EXPECT_EQ(outcome.Message, GetParam().message);
+        EXPECT_TRUE(folder.Names().empty());
+        EXPECT_TRUE(board.schematic.AppLine.empty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryCheck, AnalysisChecks, ::testing::ValuesIn(kChecks), CheckName);
+
+TEST_F(AnalysisCommands, ApproximationLineServesOneRunEvenAFailedOne)
+{
+    RcBoard board({true, true, ""});
+    board.schematic.FileName = folder / "rc.sch";
+    EXPECT_EQ(ApproximateAnalysis(board.schematic, ".APP 5 2 1 10 ", Context(board)).Message,
+              "Output node missing!");
+    board.Place('v', "", CircuitBoard::Terminal(*board.schematic.Parts[3], 0));
+    Analyse(CompleteAnalysis(board.schematic, Context(board)));
+    EXPECT_EQ(written.find(".APP"), std::string::npos);
+}
+
+TEST_F(AnalysisCommands, ApproximateAnalysisKeepsFewerTerms)
+{
+    LadderBoard board;
+    board.schematic.FileName = folder / "ladder.sch";
+    NetworkFunction exact = Analyse(CompleteAnalysis(board.schematic, Context(board)));
+    std::string line, message;
+    ASSERT_TRUE(ApproxLine({"10", "100000", "5", "99.9999"}, line, message)) << message;
+    NetworkFunction approximated = Analyse(ApproximateAnalysis(board.schematic, line, Context(board)));
+    std::string second = written.substr(written.find("\r\n") + 2);
+    EXPECT_EQ(second.substr(0, line.size() + 2), line + "\r\n") << "the second line of the circuit file";
+    EXPECT_LE(approximated.numerator.size(), exact.numerator.size());
+    EXPECT_LT(approximated.denominator.size(), exact.denominator.size());
+    Analyse(CompleteAnalysis(board.schematic, Context(board)));
+    EXPECT_EQ(written.find(".APP"), std::string::npos) << "the next analysis is complete again";
+}
+
+// An instance keeps the terminals it was placed with; its subcircuit saved
+// again with another port count stops the analysis and the netlist export.
+TEST_F(AnalysisCommands, InstanceThatNoLongerFitsItsSubcircuitIsReported)
+{
+    const std::string subckt = SubcktFolder(program.Folder());
+    std::filesystem::create_directory(subckt);
+    struct Case {
+        const char* what;
+        const char* sbc;  // the subcircuit file at the time of the command; none when empty
+        std::string message;
+    };
+    const Case cases[] = {
+        {"a port more", "4 6 L1 L3 R3 \r\nR1 1 2 100 0\r\n",
+         "X7 no longer fits SubCircuit lp (2 terminals placed, 3 now)! Place it again."},
+        {"a port less", "4 4 L2 \r\nR1 1 0 100 0\r\n",
+         "X7 no longer fits SubCircuit lp (2 terminals placed, 1 now)! Place it again."},
+        {"no file", "", "Error: SubCircuit lp Undefined!"},
+    };
+    using Command = std::function<CommandOutcome(Schematic&, const CommandContext&)>;
+    const Command commands[] = {
+        [](Schematic& s, const CommandContext& c) { return ApproximateAnalysis(s, ".APP 5 2 1 10 ", c); },
+        CompleteAnalysis, CreateNetlist};
+    for (const Case& c : cases) {
+        for (const Command& command : commands) {
+            SCOPED_TRACE(c.what);
+            WriteBytes(subckt + "lp.sbc", "4 4 L2 R2 \r\nR1 1 2 100 0\r\n");
+            WriteBytes(subckt + "lp.sp", ".SUBCKT lp 1 2\r\nR1 1 2 100\r\n.ENDS\r\n");
+            RcBoard board;
+            board.schematic.FileName = folder / "rc.sch";
+            board.PlaceInstance("lp", subckt, "X7", {400, 400});
+            std::filesystem::remove(subckt + "lp.sbc");
+            if (*c.sbc)
+                WriteBytes(subckt + "lp.sbc", c.sbc);
+            CommandOutcome outcome = command(board.schematic, Context(board));
+            EXPECT_EQ(outcome.Step, Next::ShowMessage);
+            EXPECT_EQ(outcome.Message, c.message);
+            EXPECT_TRUE(folder.Names().empty());
+            EXPECT_TRUE(board.schematic.AppLine.empty());
+        }
+    }
+}
+
+TEST(ProgramStart, FailureNamesTheProgram)
+{
+    TempFolder empty;
+    ProgramCommand engine = EngineCommand(empty.Folder(), "/circuits/my amp.crc");
+    EXPECT_FALSE(StartProgram(engine.Program, engine.Arguments));
+    EXPECT_EQ(StartFailureText(engine), "Cannot start the analysis program \"" + (empty / "Vimlo") + "\"");
+}
+
+}  // namespace

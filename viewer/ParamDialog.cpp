@@ -1,0 +1,44 @@
+#include "viewer/ParamDialog.h"
+
+#include "formats/NumberText.h"
+#include "viewer/FDT.h"
+
+ParamDialogState FillParamDialog(const FDT& f, const std::vector<GridRow>& grid)
+{
+    ParamDialogState dialog;
+    for (const GridRow& row : grid)
+        dialog.items.push_back(row.name);
+    if (f.curveCount == 1 || f.sweptComponent < 0 || f.sweptComponent >= f.CompoCount()) {
+        dialog.selected = dialog.items.empty() ? -1 : 0;
+        return dialog;
+    }
+    for (int c = 0; c < f.curveCount && c < 6; ++c)
+        dialog.edits[c] = GcvtText(f.curveValues[c], 6);
+    dialog.selected = f.RowOfCompo(f.sweptComponent);
+    return dialog;
+}
+
+void DeleteAllValues(ParamDialogState& dialog)
+{
+    for (std::string& edit : dialog.edits)
+        edit.clear();
+}
+
+void ApplyParamDialog(FDT& f, const ParamDialogState& dialog, std::vector<GridRow>& grid)
+{
+    if (dialog.selected < 0 || dialog.selected >= static_cast<int>(grid.size()))
+        return;
+    int compo = f.CompoIndexOfRow(dialog.selected);
+    if (compo >= f.CompoCount())
+        return;
+    int n = 0;
+    for (const std::string& edit : dialog.edits)
+        if (edit.find_first_not_of(" \t") != std::string::npos)
+            f.curveValues[n++] = StrToD(edit);
+    f.sweptComponent = compo;
+    f.curveCount = n > 1 ? n : 1;
+    if (n == 1) {
+        f.CompoValueRef(compo) = f.curveValues[0];
+        grid[dialog.selected].value = FloatToStr(f.curveValues[0]);
+    }
+}

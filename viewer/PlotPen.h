@@ -1,0 +1,32 @@
+#pragma once
+// Pens, fills and font sizes of the plots on a canvas.
+#include <cstdint>
+#include <string>
+
+#include "platform/Canvas.h"
+
+// The framework's button colours in the classic scheme.
+inline constexpr TColor clBtnShadow = clGray;
+inline constexpr TColor clBtnFace = clSilver;
+
+// A curve colour stored as 0xRRGGBB, as a canvas colour.
+constexpr TColor CanvasColour(std::uint32_t rgb)
+{
+    return RGBColor(static_cast<int>(rgb >> 16), static_cast<int>(rgb >> 8), static_cast<int>(rgb));
+}
+
+// Fills the area (0, 0)..(w, h) white in copy mode.
+void FillWhite(TCanvas& canvas, int w, int h);
+
+// A horizontal or vertical line of the dotted pen (3 pixels on, 3 off) in
+// the current pen colour, from (x1, y1) toward (x2, y2), the end excluded.
+void DottedLine(TCanvas& canvas, int x1, int y1, int x2, int y2);
+
+// The character height in pixels of a font size in points.
+int FontHeight(int points, int pixelsPerInch);
+
+// The canvas font at a size in points, bold or not.
+TFont SizedFont(const TFont& font, int points, bool bold, int pixelsPerInch);
+
+// sprintf "%g" of a grid value; a zero reads "0".
+std::string AxisLabel(double v);

@@ -1,3 +1,0 @@
-#include "viewer/app/ResultHost.h"
-
-ResultHost* ResultFrame = nullptr;
