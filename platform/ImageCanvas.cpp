@@ -18,6 +18,12 @@ ImageCanvas::ImageCanvas(int width, int height) : image_(width, height, QImage::
     image_.fill(Qt::white);
 }
 
+void ImageCanvas::Resize(int width, int height)
+{
+    image_ = QImage(width, height, QImage::Format_RGB32);
+    image_.fill(Qt::white);
+}
+
 TColor ImageCanvas::PixelAt(int x, int y) const
 {
     QRgb p = image_.pixel(x, y);

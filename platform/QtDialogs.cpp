@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QStringList>
 #include <cstdio>
 
@@ -63,8 +64,11 @@ bool RunFileDialog(const FileRequest& request, QFileDialog::AcceptMode mode, std
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     QStringList filters = QtFilters(request.filter);
-    if (!filters.isEmpty())
+    if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);
+        if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
+            dialog.selectNameFilter(filters[request.filterIndex - 1]);
+    }
     dialog.setDefaultSuffix(Latin1(request.defaultExt));
     if (!request.fileName.empty())
         dialog.selectFile(Latin1(request.fileName));
@@ -116,4 +120,12 @@ bool QtDialogService::OpenFileName(const FileRequest& request, std::string& path
 bool QtDialogService::SaveFileName(const FileRequest& request, std::string& path)
 {
     return RunFileDialog(request, QFileDialog::AcceptSave, path);
+}
+
+bool QtDialogService::ChoosePrinter(QPrinter& printer)
+{
+    if (Headless())
+        return false;
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted;
 }
