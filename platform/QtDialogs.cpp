@@ -8,18 +8,9 @@
 #include <cstdio>
 
 #include "platform/Display.h"
+#include "platform/ByteText.h"
 
 namespace {
-
-QString Latin1(const std::string& text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string Bytes(const QString& text)
-{
-    return text.toLatin1().toStdString();
-}
 
 void WriteToStderr(const std::string& caption, const std::string& text)
 {

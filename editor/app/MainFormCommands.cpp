@@ -69,6 +69,8 @@ void TMainForm::FileSaveItemClick()
     if (!child)
         return;
     if (KindOf(child) == ChildKind::Result) {
+        if (child->Busy())
+            return;
         FDT* model = dynamic_cast<ResultChild&>(*child).Model();
         std::string error;
         if (model && !model->SaveParFile("", error))
@@ -93,7 +95,8 @@ void TMainForm::FileSaveAsItemClick()
 void TMainForm::SaveAsOf(MdiChild* child)
 {
     if (KindOf(child) == ChildKind::Result) {
-        SaveResultAs(&dynamic_cast<ResultChild&>(*child));
+        if (!child->Busy())
+            SaveResultAs(&dynamic_cast<ResultChild&>(*child));
     } else if (KindOf(child) == ChildKind::Schematic) {
         auto& window = dynamic_cast<SchematicChild&>(*child);
         if (window.IsSubcircuit()) {

@@ -7,6 +7,9 @@
 #include "editor/app/SpeedGlyphs.h"
 #include "platform/Application.h"
 #include "platform/ProgramFolder.h"
+#include "viewer/app/ApproxForm.h"
+#include "viewer/app/FormCur.h"
+#include "viewer/app/ParamDlg.h"
 
 int main(int argc, char** argv)
 {
@@ -18,11 +21,15 @@ int main(int argc, char** argv)
         TMainForm mainForm(ProgramFolder());
         QObject::connect(&mainForm, &TMainForm::Closed, &app, &QCoreApplication::quit);
         TAboutBox aboutBox(&mainForm);
-        // The other forms that live for the whole run are created here, in
-        // this order, as their windows are built: TParamDlg, TFormCur (then
-        // mainForm.FormCur), TFormEdit, TFormApprox, TFormBjth, TFormBjtG,
-        // TFormMos, TFormTransistor, TApproxForm. Schematic windows come with
+        // The other forms that live for the whole run, in this order:
+        // TParamDlg, TFormCur (then mainForm.FormCur), TFormEdit, TFormApprox,
+        // TFormBjth, TFormBjtG, TFormMos, TFormTransistor, TApproxForm; those
+        // not built yet are missing. Schematic windows come with
         // mainForm.SetSchematicWindows.
+        TParamDlg paramDlg(&mainForm);
+        TFormCur formCur(&mainForm);
+        mainForm.FormCur = &formCur;
+        TApproxForm approxForm(&mainForm);
         mainForm.show();
         aboutBox.raise();
         return app.exec();

@@ -2,6 +2,7 @@
 // started from the frame's program folder post to the frame of this process.
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "editor/EngineCommand.h"
@@ -10,6 +11,7 @@
 #include "platform/IniFile.h"
 #include "platform/PostMessage.h"
 #include "tests/editor/app/Frame.h"
+#include "tests/support/NetworkFiles.h"
 #include "viewer/FDT.h"
 #include "viewer/app/ChildWin.h"
 
@@ -75,12 +77,11 @@ TEST_F(CompletionRoad, ASecondCompletionOfTheSameNameReloadsItsWindow)
     RunEngine(f.Circuit("sallen_key"));
     ASSERT_TRUE(Opened(1));
     TMDIChild* window = Results()[0];
-    FDT* before = window->Model();
     f.form->OpenFile(f.Example("rc_lowpass"));
     ASSERT_NE(f.form->ActiveChild(), window);
 
     RunEngine(f.Circuit("sallen_key", "other"));
-    ASSERT_TRUE(WaitFor([&] { return window->Model() != before; }));
+    ASSERT_TRUE(WaitFor([&] { return window->Model()->fdtPath != f.folder / "sallen_key.fdt"; }));
     EXPECT_EQ(window->Model()->fdtPath, f.folder / "other/sallen_key.fdt");
     EXPECT_EQ(f.Captions(), (std::vector<std::string>{"sallen_key.fdt", "rc_lowpass.fdt"}));
     EXPECT_EQ(f.form->ActiveChild(), window);
@@ -139,6 +140,36 @@ TEST_F(CompletionRoad, AReloadWaitsUntilItsWindowIsIdle)
     ProcessEvents();
     EXPECT_EQ(window->Model()->fdtPath, other);
     EXPECT_EQ(Results().size(), 1u);
+}
+
+// The same while the window's own computation lets the event loop run: the
+// completion arrives in the middle of it, and the reload follows its end.
+TEST_F(CompletionRoad, ACompletionWhileTheWindowComputesReloadsAfterTheLoop)
+{
+    std::string first = WriteManyTerms(f.folder.Folder(), "many", 5000);
+    f.form->OpenFile(first);
+    TMDIChild* window = Results()[0];
+    std::filesystem::create_directory(f.folder / "other");
+    std::string other = f.Example("rc_lowpass", "other");
+    std::filesystem::rename(other, f.folder / "other/many.fdt");
+    std::filesystem::rename(f.folder / "other/rc_lowpass.par", f.folder / "other/many.par");
+    other = f.folder / "other/many.fdt";
+    bool arrived = false;
+    QTimer::singleShot(0, [&] {
+        EXPECT_TRUE(window->Busy());
+        f.form->Dispatch(WM_ANALYSIS_DONE, other);
+        arrived = true;
+        EXPECT_EQ(window->Model()->fdtPath, first);
+    });
+    window->Gain1->trigger();
+    EXPECT_TRUE(arrived);
+    EXPECT_EQ(window->windowTitle().toStdString(), "many.fdt - Gain");
+    EXPECT_EQ(window->Model()->fdtPath, first);
+    ProcessEvents();
+    EXPECT_EQ(window->Model()->fdtPath, other);
+    EXPECT_EQ(window->Model()->denominatorTerms, 2);
+    EXPECT_EQ(Results().size(), 1u);
+    EXPECT_TRUE(f.dialogs.shown.empty());
 }
 
 TEST_F(CompletionRoad, TheCurrentWindowOfThatNameIsReloadedFirst)

@@ -23,10 +23,10 @@ TEST(FrameSettings, WithoutAnIniTheDefaultsReachTheFirstResultAndExitWritesTheKe
     form.OpenFile(f.Example("rc_lowpass"));
     auto* window = dynamic_cast<TMDIChild*>(form.ActiveChild());
     ASSERT_TRUE(window);
-    EXPECT_EQ(window->Interval().start, "0.01");
-    EXPECT_EQ(window->Interval().end, "100.0");
-    EXPECT_EQ(window->Interval().endTime, "1.0");
-    EXPECT_TRUE(window->Interval().hz);
+    EXPECT_EQ(window->Controls().start, "0.01");
+    EXPECT_EQ(window->Controls().end, "100.0");
+    EXPECT_EQ(window->Controls().endTime, "1.0");
+    EXPECT_TRUE(window->Controls().hz);
 
     form.close();
     EXPECT_FALSE(form.isVisible());
