@@ -89,3 +89,19 @@ TEST_F(ResultSaveAs, AFailedWriteIsReportedAndChangesNothing)
     EXPECT_EQ(window->windowTitle().toStdString(), "rc_lowpass.fdt");
     EXPECT_EQ(window->Model()->fdtPath, f.folder / "rc_lowpass.fdt");
 }
+
+// A window that computes is not saved under its computation.
+TEST_F(ResultSaveAs, ABusyWindowIsNotSaved)
+{
+    std::string par = ReadBytes(f.folder / "rc_lowpass.par");
+    f.dialogs.files = {f.folder / "copy.fdt"};
+    {
+        MdiChild::BusyScope loop(*window);
+        f.form->FileSaveAsItemClick();
+        f.form->FileSaveItemClick();
+    }
+    EXPECT_TRUE(f.dialogs.requests.empty());
+    EXPECT_EQ(ReadBytes(f.folder / "rc_lowpass.par"), par);
+    f.form->FileSaveItemClick();
+    EXPECT_NE(ReadBytes(f.folder / "rc_lowpass.par"), par);
+}

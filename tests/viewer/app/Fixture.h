@@ -100,6 +100,16 @@ inline void WhenModal(std::function<void(QDialog&)> action)
     timer->start(5);
 }
 
+// The pages of a PDF file that Qt wrote.
+inline int PdfPages(const std::string& path)
+{
+    std::string pdf = ReadBytes(path);
+    int pages = 0;
+    for (std::size_t at = pdf.find("/Type /Page"); at != std::string::npos; at = pdf.find("/Type /Page", at + 1))
+        pages += pdf.compare(at, 12, "/Type /Pages") != 0;
+    return pages;
+}
+
 class ResultTest : public testing::Test {
 protected:
     ResultTest()

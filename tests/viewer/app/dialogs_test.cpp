@@ -5,6 +5,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStackedWidget>
 #include <QTest>
 #include <cmath>
 #include <map>
@@ -65,6 +66,21 @@ TEST_F(DialogsTest, AbortStopsTheSymbolicText)
     window.FdT1->trigger();
     EXPECT_TRUE(std::filesystem::exists(folder / "many.out"));
     EXPECT_FALSE(window.Memo1->toPlainText().isEmpty());
+}
+
+// More than 10000 terms: the window asks first; No shows the Numeric view.
+TEST_F(DialogsTest, ALargeSymbolicTextIsAskedFor)
+{
+    dialogs.answers = {MsgResult::No};
+    window.OpenFdt(WriteManyTerms(folder.Folder(), "many", 5001));
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].caption, "Warning!");
+    EXPECT_EQ(dialogs.shown[0].icon, MsgIcon::Warning);
+    EXPECT_EQ(dialogs.shown[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(dialogs.shown[0].text.substr(0, 35), "The Symbolic Fdt contains 10002 ter");
+    EXPECT_EQ(window.windowTitle().toStdString(), "many.fdt - Numeric");
+    EXPECT_EQ(window.Panel4->currentWidget(), window.PaintBox1);
+    EXPECT_FALSE(std::filesystem::exists(folder / "many.out"));
 }
 
 TEST_F(DialogsTest, TheApproximationChoiceIsExclusive)

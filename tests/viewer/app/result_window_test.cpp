@@ -13,6 +13,7 @@
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <complex>
 #include <numbers>
@@ -50,16 +51,6 @@ std::string Cell(QTableWidget* grid, const std::string& name)
         if (grid->item(r, 0)->text().toStdString() == name)
             return grid->item(r, 1)->text().toStdString();
     return "?";
-}
-
-// The pages of a PDF file that Qt wrote.
-int PdfPages(const std::string& path)
-{
-    std::string pdf = ReadBytes(path);
-    int pages = 0;
-    for (std::size_t at = pdf.find("/Type /Page"); at != std::string::npos; at = pdf.find("/Type /Page", at + 1))
-        pages += pdf.compare(at, 12, "/Type /Pages") != 0;
-    return pages;
 }
 
 void PrintToPdf(TMDIChild& window, const std::string& path)
@@ -308,4 +299,31 @@ TEST_F(ResultTest, ExitClosesTheWindow)
     QTest::mouseClick(window.Panel1->Exit, Qt::LeftButton);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(frame.remembered, 1);
+}
+
+// While the window computes (its reading lets the event loop run), its
+// commands are refused, closing waits for the end, and a resize paints.
+TEST_F(ResultTest, WhileItComputesCommandsAreRefusedAndClosingWaits)
+{
+    window.OpenFdt(WriteManyTerms(folder.Folder(), "many", 5000));
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+        ran = true;
+        EXPECT_TRUE(window.Busy());
+        window.Phase1->trigger();
+        QTest::mouseClick(window.Panel1->ValTx, Qt::LeftButton);
+        window.Button2Click();
+        window.resize(600, 400);
+        window.close();
+        EXPECT_TRUE(window.isVisible());
+    });
+    window.Gain1->trigger();
+    EXPECT_TRUE(ran);
+    EXPECT_EQ(window.windowTitle().toStdString(), "many.fdt - Gain");
+    EXPECT_EQ(Plot().size(), window.PaintBox1->size());
+    EXPECT_TRUE(window.isVisible());
+    ProcessEvents();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(frame.remembered, 1);
+    EXPECT_TRUE(dialogs.shown.empty());
 }

@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrinter>
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
@@ -97,6 +98,24 @@ TEST_F(ValueListTest, FillsCopiesAndFindsPolesAndZeros)
     EXPECT_EQ(list.Grid->item(1, 0)->text(), "Pole");
     EXPECT_NEAR(Cell(list, 1, 1), -1e4, 1);
     EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(ValueListTest, PrintsALongTableOnSeveralPages)
+{
+    window.OpenFdt(Example("sallen_key"));
+    TFormLista& list = List();
+    list.Campi->item(2)->setCheckState(Qt::Checked);
+    list.StartF->setText("1");
+    list.StopF->setText("200");
+    list.NumP->setText("200");
+    list.Lin->setChecked(true);
+    QTest::mouseClick(list.SpeedButton3, Qt::LeftButton);
+    ASSERT_EQ(list.Grid->rowCount(), 201);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(folder / "list.pdf"));
+    list.PrintGrid(printer);
+    EXPECT_GE(PdfPages(folder / "list.pdf"), 4);
 }
 
 TEST_F(ValueListTest, BadLimitsAreReported)
