@@ -1,6 +1,7 @@
 #include "viewer/app/ChildWin.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QMdiArea>
@@ -22,6 +23,8 @@
 namespace {
 
 constexpr int kResultHelp = 300;
+constexpr qsizetype kLargeText = 1 << 20;
+constexpr int kPlotFontHeight = -12;
 
 }  // namespace
 
@@ -36,6 +39,7 @@ TMDIChild::TMDIChild(QWidget* parent)
 {
     resize(724, 483);
     core_.Model().progress = &wait_;
+    PaintBox1->Canvas().SetFont(PlotFont());
     Memo1->setReadOnly(true);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     QFont memoFont("Sans Serif");
@@ -55,6 +59,13 @@ TMDIChild::TMDIChild(QWidget* parent)
 }
 
 TMDIChild::~TMDIChild() = default;
+
+TFont TMDIChild::PlotFont()
+{
+    TFont font;
+    font.Height = kPlotFontHeight;
+    return font;
+}
 
 void TMDIChild::BuildMenu()
 {
@@ -111,9 +122,17 @@ void TMDIChild::ShowControls()
     Panel1->Show(c);
     if (c.memoLines != memoShown_) {
         QStringList lines;
-        for (const std::string& line : c.memoLines)
+        qsizetype size = 0;
+        for (const std::string& line : c.memoLines) {
             lines << Latin1(line);
+            size += lines.back().size();
+        }
+        // A large text takes the memo a while to lay out.
+        if (size > kLargeText)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
         Memo1->setPlainText(lines.join('\n'));
+        if (size > kLargeText)
+            QApplication::restoreOverrideCursor();
         memoShown_ = c.memoLines;
     }
     Panel4->setCurrentWidget(c.memoVisible ? static_cast<QWidget*>(Memo1) : PaintBox1);
@@ -270,12 +289,23 @@ void TMDIChild::PaintBox1MouseUp(const CanvasMouse& mouse)
         Run([&] { core_.MouseUp(mouse.x, mouse.y); });
 }
 
-void TMDIChild::ShowMessage(const std::string& text) { ::ShowMessage(text); }
+// Boxes come in the middle of a call of the core: the window shows its
+// state first.
+void TMDIChild::ShowMessage(const std::string& text)
+{
+    ShowControls();
+    ::ShowMessage(text);
+}
 
-void TMDIChild::ShowError(const std::string& text) { MessageBox(text, "Error", MsgIcon::Error); }
+void TMDIChild::ShowError(const std::string& text)
+{
+    ShowControls();
+    MessageBox(text, "Error", MsgIcon::Error);
+}
 
 bool TMDIChild::AskWarning(const std::string& caption, const std::string& text)
 {
+    ShowControls();
     return MessageBox(text, caption, MsgIcon::Warning, MsgButtons::YesNo) == MsgResult::Yes;
 }
 

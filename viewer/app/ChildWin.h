@@ -112,6 +112,8 @@ private:
     bool Run(const std::function<void()>& call);
     void ShowControls();
     void PrintPlot(QPrinter& printer, QPainter& painter);
+    // The font of the plot area, on the screen and on paper.
+    static TFont PlotFont();
 
     // ResultHost.
     void ShowMessage(const std::string& text) override;

@@ -58,5 +58,6 @@ void TMDIChild::PrintPlot(QPrinter& printer, QPainter& painter)
         return;
     painter.scale(scale, scale);
     PainterCanvas canvas(painter);
+    canvas.SetFont(PlotFont());
     core_.PrintPlot(canvas, size.w, size.h, kScreenPixelsPerInch);
 }
