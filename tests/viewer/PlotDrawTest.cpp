@@ -97,11 +97,7 @@ TEST(PlotDraw, TheGridRowAtZeroReadsZero)
     FDT f = PlotOf(View::Gain, 0, -0.0375, -0.01);
     DrawLog log;
     f.Draw(log, W, H);
-    std::vector<std::string> labels;
-    for (const DrawLog::Text& t : log.texts)
-        if (t.x == 47)
-            labels.push_back(t.text);
-    EXPECT_EQ(labels, Strings({"-0.0375", "-0.03125", "-0.025", "-0.01875", "-0.0125", "-0.00625", "0"}));
+    EXPECT_EQ(log.TextsInColumn(47), Strings({"-0.0375", "-0.03125", "-0.025", "-0.01875", "-0.0125", "-0.00625", "0"}));
 }
 
 TEST(PlotDraw, PhaseStepsOfFortyFiveAndNinetyDegrees)
