@@ -9,23 +9,23 @@
 
 namespace {
 
-void WriteSection(OutFile& file, const std::vector<TermSpec>& terms)
+void WriteSection(OutFile& file, const std::vector<FileTerm>& terms)
 {
-    for (const TermSpec& spec : terms) {
+    for (const FileTerm& term : terms) {
         TERM t;
-        t.coefficient = spec.coefficient;
-        t.power = static_cast<std::uint8_t>(spec.power);
-        for (int symbol : spec.symbols)
+        t.coefficient = term.coefficient;
+        t.power = static_cast<std::uint8_t>(term.power);
+        for (int symbol : term.symbols)
             t.symbols[t.count++] = static_cast<std::uint8_t>(symbol);
         t.Write(file);
     }
     TERM::WriteEndRecord(file);
 }
 
-unsigned Degree(const std::vector<TermSpec>& terms)
+unsigned Degree(const std::vector<FileTerm>& terms)
 {
     int degree = 0;
-    for (const TermSpec& t : terms)
+    for (const FileTerm& t : terms)
         degree = std::max(degree, t.power);
     return static_cast<unsigned>(degree);
 }
@@ -33,8 +33,8 @@ unsigned Degree(const std::vector<TermSpec>& terms)
 }  // namespace
 
 std::string WriteNetwork(const std::string& folder, const std::string& base, const std::vector<std::string>& names,
-                         const std::vector<double>& values, const std::vector<TermSpec>& numerator,
-                         const std::vector<TermSpec>& denominator)
+                         const std::vector<double>& values, const std::vector<FileTerm>& numerator,
+                         const std::vector<FileTerm>& denominator)
 {
     std::string fdt = folder + base + ".fdt";
     OutFile file;
@@ -67,9 +67,9 @@ std::string WriteManyTerms(const std::string& folder, const std::string& base, i
         values.push_back(c + 1.0);
     }
     // Term i: the octal digits of i + 1 as its symbols, so no two products are equal.
-    std::vector<TermSpec> section;
+    std::vector<FileTerm> section;
     for (int i = 0; i < terms; ++i) {
-        TermSpec t{1.0 + i % 3, i % 4, {}};
+        FileTerm t{1.0 + i % 3, i % 4, {}};
         for (int n = i + 1; n > 0; n /= kComponents)
             t.symbols.push_back(n % kComponents);
         section.push_back(t);

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-struct TermSpec {
+struct FileTerm {
     double coefficient = 1;
     int power = 0;
     std::vector<int> symbols;  // indexes into the names
@@ -13,8 +13,8 @@ struct TermSpec {
 // Writes folder/base.fdt and folder/base.par; the degrees are the highest
 // powers of the terms. Returns the .fdt path.
 std::string WriteNetwork(const std::string& folder, const std::string& base, const std::vector<std::string>& names,
-                         const std::vector<double>& values, const std::vector<TermSpec>& numerator,
-                         const std::vector<TermSpec>& denominator);
+                         const std::vector<double>& values, const std::vector<FileTerm>& numerator,
+                         const std::vector<FileTerm>& denominator);
 
 // Eight components R1..R8 of values 1..8 and `terms` terms in each of the
 // numerator and the denominator, spread over the powers 0 to 3, each with a

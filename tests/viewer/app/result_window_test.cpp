@@ -276,7 +276,7 @@ TEST_F(ResultTest, PrintsAPlotOnOnePageAndALongTextOnSeveral)
     EXPECT_EQ(PdfPages(folder / "plot.pdf"), 1);
     EXPECT_EQ(Model().frame.right, window.PaintBox1->width() - 20);  // the screen keeps its frame
 
-    std::vector<TermSpec> numerator;
+    std::vector<FileTerm> numerator;
     for (int k = 0; k <= 60; ++k)
         numerator.push_back({1.0 + k, k, {0}});
     window.OpenFdt(WriteNetwork(folder.Folder(), "long", {"R"}, {2}, numerator, {{1, 0, {}}, {1, 1, {0}}}));
