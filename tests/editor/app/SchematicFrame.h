@@ -3,6 +3,7 @@
 // program makes them, driven by synthesized mouse and key events; modal
 // dialogs are answered while they are shown.
 #include <QApplication>
+#include <filesystem>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -63,7 +64,11 @@ public:
         return *Current();
     }
     // Copies examples/schematics/<name> into the folder.
-    std::string Schematic(const std::string& name) const { return CopyExample("schematics/" + name, ""); }
+    std::string Schematic(const std::string& name) const
+    {
+        std::filesystem::copy_file(std::string(TERVOX_SOURCE_DIR) + "/examples/schematics/" + name, folder / name);
+        return folder / name;
+    }
     // The texts of the boxes shown so far.
     std::vector<std::string> Messages() const
     {
@@ -125,6 +130,28 @@ inline void Wire(TFormSch& w, int x1, int y1, int x2, int y2)
     Click(w, x1, y1);
     Click(w, x2, y2);
     Key(w, Qt::Key_Escape);
+}
+
+// An RC low-pass drawn with the mouse: title, source, resistor, capacitor,
+// grounds, output and wires, all values 1.
+inline void DrawRcLowPass(TFormSch& w)
+{
+    w.Testo->click();
+    QTest::keyClicks(w.EditText, "RC ");
+    w.ApiceBut->click();
+    QTest::keyClicks(w.EditText, "low");
+    Key(w, Qt::Key_Return);
+    Click(w, 100, 60);
+    Key(w, Qt::Key_Escape);
+    Place(w, w.VTensione, 100, 200);
+    Place(w, w.ground, 100, 260);
+    Place(w, w.Resistore, 220, 150, 1);
+    Place(w, w.Condens, 260, 150);
+    Place(w, w.ground, 260, 210);
+    Place(w, w.vOut, 300, 150);
+    Wire(w, 100, 200, 100, 150);
+    Wire(w, 100, 150, 160, 150);
+    Wire(w, 220, 150, 300, 150);
 }
 
 // The answers not used yet.
