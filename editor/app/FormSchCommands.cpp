@@ -11,7 +11,7 @@
 #include "editor/app/FormApprox.h"
 #include "editor/app/FormSch.h"
 #include "editor/app/MainForm.h"
-#include "editor/app/SpiceWindowOpening.h"
+#include "editor/app/FormSpice.h"
 #include "formats/Paths.h"
 #include "platform/CanvasView.h"
 #include "platform/Dialogs.h"
@@ -113,7 +113,7 @@ void TFormSch::Follow(const CommandOutcome& outcome)
         else if (!outcome.Status.empty() && MainForm)
             MainForm->StatusBar->showMessage(Latin1(outcome.Status));
         break;
-    case CommandOutcome::Next::OpenSpiceWindow: OpenSpiceWindow(outcome.Path, this); break;
+    case CommandOutcome::Next::OpenSpiceWindow: OpenSpiceWindow(this, outcome.Path); break;
     case CommandOutcome::Next::AskName:
     case CommandOutcome::Next::Nothing: break;
     }

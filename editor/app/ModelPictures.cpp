@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr int kWidth = 340;
+constexpr int kWidth = 360;
 constexpr int kHeight = 150;
 constexpr int kTop = 35;
 constexpr int kBottom = 125;
@@ -78,7 +78,7 @@ private:
         Wire({x, kTop}, {x, kMid - 20});
         Wire({x, kMid + 20}, {x, kBottom});
         symbol(x);
-        p_.drawText(QRectF(x + 12, kMid - 9, 60, 18), Qt::AlignLeft | Qt::AlignVCenter, label);
+        p_.drawText(QRectF(x + 17, kMid - 9, 60, 18), Qt::AlignLeft | Qt::AlignVCenter, label);
         Dot({x, kTop});
         Dot({x, kBottom});
     }
@@ -150,31 +150,31 @@ QPixmap ModelPicture(char kind)
     switch (kind) {
     case 'Q':
         Terminals(s, {"B", "E", "C"});
-        s.SeriesResistor(30, 110, "hie");
-        s.VoltageSource(110, QString::fromUtf8("hre\u00b7vce"));
-        s.Wire({170, kTop}, {kWidth - 30, kTop});
-        s.CurrentSource(170, QString::fromUtf8("hfe\u00b7ib"));
-        s.Resistor(250, "hoe");
+        s.SeriesResistor(30, 100, "hie");
+        s.VoltageSource(100, QString::fromUtf8("hre\u00b7vce"));
+        s.Wire({190, kTop}, {kWidth - 30, kTop});
+        s.CurrentSource(190, QString::fromUtf8("hfe\u00b7ib"));
+        s.Resistor(275, "hoe");
         break;
     case 'q':
         Terminals(s, {"B", "E", "C"});
-        s.Wire({30, kTop}, {130, kTop});
+        s.Wire({30, kTop}, {145, kTop});
         s.Resistor(60, "Gbe");
-        s.Capacitor(105, "Ce");
-        s.SeriesCapacitor(130, 170, "Cc");
-        s.Wire({170, kTop}, {kWidth - 30, kTop});
-        s.CurrentSource(180, QString::fromUtf8("gm\u00b7vbe"));
-        s.Resistor(250, "Gce");
+        s.Capacitor(120, "Ce");
+        s.SeriesCapacitor(145, 185, "Cc");
+        s.Wire({185, kTop}, {kWidth - 30, kTop});
+        s.CurrentSource(200, QString::fromUtf8("gm\u00b7vbe"));
+        s.Resistor(285, "Gce");
         break;
     default:
         Terminals(s, {"G", "S", "D"});
-        s.Wire({30, kTop}, {110, kTop});
+        s.Wire({30, kTop}, {115, kTop});
         s.Capacitor(70, "Cgs");
-        s.SeriesCapacitor(110, 150, "Cgd");
-        s.Wire({150, kTop}, {kWidth - 30, kTop});
-        s.CurrentSource(160, QString::fromUtf8("gm\u00b7vgs"));
-        s.Resistor(225, "Gd");
-        s.Capacitor(275, "Cds");
+        s.SeriesCapacitor(115, 155, "Cgd");
+        s.Wire({155, kTop}, {kWidth - 30, kTop});
+        s.CurrentSource(170, QString::fromUtf8("gm\u00b7vgs"));
+        s.Resistor(250, "Gd");
+        s.Capacitor(300, "Cds");
         break;
     }
     return picture;

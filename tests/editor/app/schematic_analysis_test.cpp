@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
+#include "editor/app/FormSpice.h"
 #include "formats/Paths.h"
 #include "tests/editor/app/SchematicFrame.h"
 #include "tests/support/EngineRun.h"
@@ -227,4 +228,30 @@ TEST_F(SchematicAnalysis, ASubcircuitDrawnSavedPlacedAndAnalysed)
     ASSERT_TRUE(ResultOf(f.folder / "ladder.fdt")) << testing::PrintToString(f.Messages());
     ExpectFunction(f.folder / "ladder.fdt", [](Complex s) { return 1.0 / (1.0 + 3.0 * s + s * s); });
     EXPECT_NE(ReadBytes(f.folder / "ladder.crc").find("R1_X2"), std::string::npos);
+}
+
+// "Spice Netlist" writes <schematic>.cir and opens the SPICE window on it;
+// in a subcircuit window it is the subcircuit save.
+TEST_F(SchematicAnalysis, SpiceNetlistOpensTheSpiceWindowOnTheNetlist)
+{
+    TFormSch& w = f.Open(f.Schematic("rc_lowpass.sch"));
+    w.SpiceS1->trigger();
+    auto* spice = dynamic_cast<TFormSpice*>(f.form->ActiveChild());
+    ASSERT_TRUE(spice) << testing::PrintToString(f.Messages());
+    EXPECT_EQ(spice->NetlistPath(), f.folder / "rc_lowpass.cir");
+    std::string netlist = ReadBytes(f.folder / "rc_lowpass.cir");
+    EXPECT_NE(netlist.find("\r\nR1 1 2 1000\r\n"), std::string::npos) << netlist;
+
+    TFormSch& noGround = f.Open(f.folder.Write("open.sch", "R#220#150#1#R1#1000#0\nv#300#150#0#v1#1#0"));
+    noGround.SpiceS1->trigger();
+    EXPECT_EQ(f.Messages(), std::vector<std::string>{"Ground node missing!"});
+    EXPECT_EQ(f.form->ActiveChild(), &noGround) << "no SPICE window";
+    EXPECT_TRUE(std::filesystem::exists(f.folder / "open.cir"));
+
+    TFormSch& sub = f.New(true);
+    Place(sub, sub.Resistore, 100, 100);
+    sub.SpiceS1->trigger();
+    ASSERT_EQ(f.dialogs.requests.size(), 1u);
+    EXPECT_EQ(f.dialogs.requests[0].title, "Save SubCircuit");
+    EXPECT_EQ(f.form->ActiveChild(), &sub);
 }
