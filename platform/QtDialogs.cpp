@@ -8,7 +8,7 @@
 #include <cstdio>
 
 #include "platform/Display.h"
-#include "platform/ByteText.h"
+#include "platform/Latin1.h"
 
 namespace {
 

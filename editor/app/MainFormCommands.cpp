@@ -99,12 +99,10 @@ void TMainForm::SaveAsOf(MdiChild* child)
             SaveResultAs(&dynamic_cast<ResultChild&>(*child));
     } else if (KindOf(child) == ChildKind::Schematic) {
         auto& window = dynamic_cast<SchematicChild&>(*child);
-        if (window.IsSubcircuit()) {
-            window.SetFileName("");
-            window.Saveassubc1Click();
-        } else {
+        if (window.IsSubcircuit())
+            window.SaveSubcircuitAs();
+        else
             SaveSchematicAs(&window);
-        }
     }
 }
 

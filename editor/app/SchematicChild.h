@@ -19,13 +19,15 @@ public:
     virtual bool IsSubcircuit() const = 0;
     // The schematic file's full path; empty for a new window.
     virtual const std::string& FileName() const = 0;
-    virtual void SetFileName(const std::string& path) = 0;
 
     virtual void LoadSchema(const std::string& path) = 0;
     virtual void SaveSchema() = 0;
     virtual void SaveSchemaAs(const std::string& path) = 0;
     // The subcircuit save; asks for a name in SaveSub while FileName is empty.
     virtual void Saveassubc1Click() = 0;
+    // The subcircuit save under a name asked for in SaveSub; Cancel keeps
+    // the window's name.
+    virtual void SaveSubcircuitAs() = 0;
     virtual void CopyPicture() = 0;
     virtual void PrintSchema(QPrinter& printer) = 0;
 };

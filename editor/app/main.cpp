@@ -3,7 +3,13 @@
 #include <exception>
 
 #include "editor/app/AboutBox.h"
+#include "editor/app/ElementDialogWindows.h"
+#include "editor/app/FormApprox.h"
+#include "editor/app/FormEdit.h"
+#include "editor/app/FormSch.h"
+#include "editor/app/FormTransistor.h"
 #include "editor/app/MainForm.h"
+#include "editor/app/ModelOptionDialogs.h"
 #include "editor/app/SpeedGlyphs.h"
 #include "platform/Application.h"
 #include "platform/ProgramFolder.h"
@@ -21,15 +27,22 @@ int main(int argc, char** argv)
         TMainForm mainForm(ProgramFolder());
         QObject::connect(&mainForm, &TMainForm::Closed, &app, &QCoreApplication::quit);
         TAboutBox aboutBox(&mainForm);
-        // The other forms that live for the whole run, in this order:
-        // TParamDlg, TFormCur (then mainForm.FormCur), TFormEdit, TFormApprox,
-        // TFormBjth, TFormBjtG, TFormMos, TFormTransistor, TApproxForm; those
-        // not built yet are missing. Schematic windows come with
-        // mainForm.SetSchematicWindows.
+        // The other forms that live for the whole run, in this order.
         TParamDlg paramDlg(&mainForm);
         TFormCur formCur(&mainForm);
         mainForm.FormCur = &formCur;
+        TFormEdit formEdit(&mainForm);
+        TFormApprox formApprox(&mainForm);
+        TFormBjth formBjth(&mainForm);
+        TFormBjtG formBjtG(&mainForm);
+        TFormMos formMos(&mainForm);
+        TFormTransistor formTransistor(&mainForm);
         TApproxForm approxForm(&mainForm);
+        ElementDialogWindows elementDialogs(formEdit, formTransistor, formBjth, formBjtG, formMos);
+        SchematicForms schematicForms{elementDialogs, formApprox};
+        mainForm.SetSchematicWindows([&](bool subcircuit, PartClipboard& clipboard) {
+            return new TFormSch(subcircuit, clipboard, schematicForms, mainForm.ProgramFolder());
+        });
         mainForm.show();
         aboutBox.raise();
         return app.exec();

@@ -12,7 +12,7 @@
 #include <QToolButton>
 
 #include "platform/Application.h"
-#include "platform/ByteText.h"
+#include "platform/Latin1.h"
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
 #include "viewer/app/ApproxForm.h"

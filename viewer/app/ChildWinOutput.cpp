@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QPrinter>
 
-#include "platform/ByteText.h"
+#include "platform/Latin1.h"
 #include "platform/PainterCanvas.h"
 #include "viewer/app/ChildWin.h"
 #include "viewer/app/PrintText.h"

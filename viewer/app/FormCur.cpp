@@ -6,7 +6,7 @@
 #include <QShowEvent>
 
 #include "viewer/app/FrameServices.h"
-#include "platform/ByteText.h"
+#include "platform/Latin1.h"
 
 TFormCur* FormCur = nullptr;
 

@@ -18,7 +18,7 @@
 #include <algorithm>
 
 #include "platform/Application.h"
-#include "platform/ByteText.h"
+#include "platform/Latin1.h"
 #include "platform/Dialogs.h"
 #include "viewer/app/ChildWin.h"
 #include "viewer/app/PanelGlyphs.h"

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include "platform/ByteText.h"
+#include "platform/Latin1.h"
 
 TParamDlg* ParamDlg = nullptr;
 

@@ -10,7 +10,7 @@
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include "platform/ByteText.h"
+#include "platform/Latin1.h"
 #include "viewer/app/PanelGlyphs.h"
 
 namespace {

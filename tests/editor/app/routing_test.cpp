@@ -48,15 +48,11 @@ public:
     }
     bool IsSubcircuit() const override { return subcircuit_; }
     const std::string& FileName() const override { return fileName_; }
-    void SetFileName(const std::string& path) override
-    {
-        calls.push_back("SetFileName " + path);
-        fileName_ = path;
-    }
     void LoadSchema(const std::string& path) override { calls.push_back("LoadSchema " + path); }
     void SaveSchema() override { calls.push_back("SaveSchema"); }
     void SaveSchemaAs(const std::string& path) override { calls.push_back("SaveSchemaAs " + path); }
     void Saveassubc1Click() override { calls.push_back("Saveassubc1Click"); }
+    void SaveSubcircuitAs() override { calls.push_back("SaveSubcircuitAs"); }
     void CopyPicture() override { calls.push_back("TFormSch::CopyPicture"); }
     void PrintSchema(QPrinter&) override { calls.push_back("TFormSch::PrintSchema"); }
     bool FormCloseQuery() override
@@ -319,7 +315,7 @@ TEST_F(Routing, SaveAsOfASchematicByItsMode)
     calls.clear();
     Add(new TFormSch(true, "/s/sub.xch"));
     f.form->FileSaveAsItemClick();
-    EXPECT_EQ(calls, (std::vector<std::string>{"SetFileName ", "Saveassubc1Click"}));
+    EXPECT_EQ(calls, std::vector<std::string>{"SaveSubcircuitAs"});
     EXPECT_EQ(f.dialogs.requests.size(), 1u);
 }
 

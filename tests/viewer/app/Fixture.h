@@ -4,17 +4,14 @@
 // answered by the test, and example results copied into a temporary folder.
 #include <QApplication>
 #include <QCoreApplication>
-#include <QDialog>
-#include <QElapsedTimer>
 #include <QPointer>
-#include <QTimer>
 #include <filesystem>
-#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "tests/platform/ModalAnswers.h"
 #include "tests/platform/ScriptedDialogs.h"
 #include "tests/support/TempFolder.h"
 #include "viewer/FDT.h"
@@ -74,32 +71,6 @@ inline void ProcessEvents()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// Runs the action on the next modal dialog once it shows, then rejects the
-// dialog if it is still open. Without a dialog within five seconds the test
-// fails and goes on: no test waits for a dialog nobody answers.
-inline void WhenModal(std::function<void(QDialog&)> action)
-{
-    auto* timer = new QTimer;
-    auto* waited = new QElapsedTimer;
-    waited->start();
-    QObject::connect(timer, &QTimer::timeout, [timer, waited, action] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog && waited->elapsed() < 5000)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        delete waited;
-        if (!dialog) {
-            ADD_FAILURE() << "no modal dialog showed";
-            return;
-        }
-        action(*dialog);
-        if (dialog->isVisible())
-            dialog->reject();
-    });
-    timer->start(5);
-}
-
 // The pages of a PDF file that Qt wrote.
 inline int PdfPages(const std::string& path)
 {
@@ -117,6 +88,7 @@ protected:
         window.resize(724, 483);
         window.show();
     }
+    ~ResultTest() override { DropPendingAnswers(); }
 
     // Copies the result of examples/<name> into the folder.
     std::string Example(const std::string& name)

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QTest>
+#include <QTimer>
 #include <cmath>
 #include <map>
 
@@ -104,7 +105,7 @@ TEST_F(DialogsTest, TheApproximationOpensInASecondWindow)
 {
     std::string fdt = Example("ce_amplifier");
     window.OpenFdt(fdt);
-    WhenModal([&](QDialog&) {
+    AnswerModal([&](QDialog&) {
         approxForm.Err->setText("5");
         QTest::mouseClick(approxForm.Button1, Qt::LeftButton);
     });
@@ -130,7 +131,7 @@ TEST_F(DialogsTest, TheApproximationOpensInASecondWindow)
 TEST_F(DialogsTest, CancelWritesNoApproximation)
 {
     window.OpenFdt(Example("ce_amplifier"));
-    WhenModal([&](QDialog&) { QTest::mouseClick(approxForm.Button2, Qt::LeftButton); });
+    AnswerModal([&](QDialog&) { QTest::mouseClick(approxForm.Button2, Qt::LeftButton); });
     window.Approximation1->trigger();
     EXPECT_TRUE(frame.opened.empty());
     EXPECT_FALSE(std::filesystem::exists(folder / "ce_amplifier_App.fdt"));

@@ -34,7 +34,7 @@ protected:
     }
     void Sweep(int curves)
     {
-        WhenModal([&](QDialog&) {
+        AnswerModal([&](QDialog&) {
             paramDlg.ListBox1->setCurrentRow(2);
             QLineEdit* edits[] = {paramDlg.Edit1, paramDlg.Edit2, paramDlg.Edit3};
             for (int c = 0; c < curves; ++c)

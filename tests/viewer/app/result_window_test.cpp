@@ -201,7 +201,7 @@ TEST_F(ResultTest, TheSweepDialogRoundTrip)
     window.OpenFdt(Example("sallen_key"));
     window.Gain1->trigger();
     std::vector<std::string> items;
-    WhenModal([&](QDialog&) {
+    AnswerModal([&](QDialog&) {
         for (int i = 0; i < paramDlg.ListBox1->count(); ++i)
             items.push_back(paramDlg.ListBox1->item(i)->text().toStdString());
         paramDlg.ListBox1->setCurrentRow(2);
@@ -221,7 +221,7 @@ TEST_F(ResultTest, TheSweepDialogRoundTrip)
 
     std::vector<std::string> edits;
     int selected = -1;
-    WhenModal([&](QDialog&) {
+    AnswerModal([&](QDialog&) {
         for (QLineEdit* edit : {paramDlg.Edit1, paramDlg.Edit2, paramDlg.Edit3})
             edits.push_back(edit->text().toStdString());
         selected = paramDlg.ListBox1->currentRow();
@@ -240,14 +240,14 @@ TEST_F(ResultTest, TheSweepDialogRoundTrip)
 TEST_F(ResultTest, CancelKeepsTheSweep)
 {
     window.OpenFdt(Example("sallen_key"));
-    WhenModal([&](QDialog&) {
+    AnswerModal([&](QDialog&) {
         QTest::keyClicks(paramDlg.Edit1, "1");
         QTest::keyClicks(paramDlg.Edit2, "2");
         QTest::mouseClick(paramDlg.OKBtn, Qt::LeftButton);
     });
     window.Button2Click();
     ASSERT_EQ(Model().curveCount, 2);
-    WhenModal([&](QDialog&) {
+    AnswerModal([&](QDialog&) {
         QTest::mouseClick(paramDlg.delButt, Qt::LeftButton);
         QTest::mouseClick(paramDlg.CancelBtn, Qt::LeftButton);
     });

@@ -1,5 +1,5 @@
 #pragma once
-// The program's texts are 8-bit bytes; Qt shows them as Latin-1.
+// Texts of the program are 8-bit bytes; widgets show them as Latin-1.
 #include <QString>
 #include <string>
 
@@ -8,4 +8,7 @@ inline QString Latin1(const std::string& text)
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-inline std::string Bytes(const QString& text) { return text.toLatin1().toStdString(); }
+inline std::string Bytes(const QString& text)
+{
+    return text.toLatin1().toStdString();
+}
