@@ -1,16 +1,20 @@
-# A library made of every .cpp file of one folder.
+# A library made of every .cpp file of one folder (its subfolders are other
+# libraries). EXCLUDE leaves files of the folder out; QT runs moc on it.
 function(tervox_library name folder)
+  cmake_parse_arguments(arg "QT" "" "EXCLUDE" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${folder}/*.cpp)
+  foreach(file ${arg_EXCLUDE})
+    list(REMOVE_ITEM sources ${folder}/${file})
+  endforeach()
   if(sources)
     add_library(${name} STATIC ${sources})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+    if(arg_QT)
+      set_target_properties(${name} PROPERTIES AUTOMOC ON)
+    endif()
   else()
     add_library(${name} INTERFACE)
-  endif()
-  get_target_property(kind ${name} TYPE)
-  if(kind STREQUAL "INTERFACE_LIBRARY")
     target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR})
-  else()
-    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
   endif()
 endfunction()
 
@@ -24,19 +28,34 @@ function(tervox_link name)
   endif()
 endfunction()
 
-# A test program made of every .cpp file of one folder below tests/.
-# A folder with its own main.cpp (Qt tests) links GTest without its main.
+# A program of an app/ folder: its windows form the library <library>, which
+# the tests link too; main.cpp alone makes the executable <program>.
+function(tervox_program program library folder)
+  tervox_library(${library} ${folder} QT EXCLUDE main.cpp)
+  add_executable(${program} ${folder}/main.cpp)
+  target_link_libraries(${program} PRIVATE ${library})
+endfunction()
+
+# A test program made of every .cpp file of one folder below tests/ ("editor",
+# "editor/app", ...), named test_<folder> with '/' as '_'. A folder with its
+# own main.cpp (Qt tests, run offscreen) links GTest without its main and runs
+# moc on its test windows. TIMEOUT: seconds per test (default 300).
 function(tervox_test folder)
+  cmake_parse_arguments(arg "" "TIMEOUT" "" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp)
   if(NOT sources)
     return()
   endif()
-  set(name test_${folder})
+  if(NOT arg_TIMEOUT)
+    set(arg_TIMEOUT 300)
+  endif()
+  string(REPLACE "/" "_" name test_${folder})
   add_executable(${name} ${sources})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-  target_link_libraries(${name} PRIVATE ${ARGN})
+  target_link_libraries(${name} PRIVATE ${arg_UNPARSED_ARGUMENTS})
   if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/main.cpp)
     target_link_libraries(${name} PRIVATE GTest::gtest)
+    set_target_properties(${name} PROPERTIES AUTOMOC ON)
   else()
     target_link_libraries(${name} PRIVATE GTest::gtest_main)
   endif()
@@ -47,5 +66,5 @@ function(tervox_test folder)
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests
-    PROPERTIES TIMEOUT 300 ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    PROPERTIES TIMEOUT ${arg_TIMEOUT} ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()

@@ -39,7 +39,7 @@ std::string TransistorForm::OKClick() const
     std::string message = NameMessage(Nome, FirstLetter);
     if (!message.empty())
         return message;
-    for (const GridRow& row : Griglia)
+    for (const ParameterRow& row : Griglia)
         if (!std::isfinite(StrToD(row.Value)))
             return BadNumber;
     return "";

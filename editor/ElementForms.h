@@ -19,7 +19,7 @@ struct EditForm {
 };
 
 // One row of the parameter grid: parameter name and value text.
-struct GridRow {
+struct ParameterRow {
     std::string Name;
     std::string Value;
 };
@@ -28,7 +28,7 @@ struct GridRow {
 struct TransistorForm {
     std::string Caption = "Transistor";
     std::string Nome;
-    std::vector<GridRow> Griglia;
+    std::vector<ParameterRow> Griglia;
     bool Symbolic = false;
     char FirstLetter = 0;
 

@@ -1,6 +1,8 @@
 #include "editor/EngineCommand.h"
 
+#include "formats/Handshake.h"
+
 ProgramCommand EngineCommand(const std::string& programFolder, const std::string& circuitPath)
 {
-    return {programFolder + "Vimlo", {circuitPath}};
+    return {EngineProgram(programFolder), {circuitPath}};
 }

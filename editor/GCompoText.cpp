@@ -3,21 +3,12 @@
 
 #include <algorithm>
 
+#include "formats/Tokens.h"
+
 namespace {
 
 constexpr char SuperscriptMarker = '\xE7';
 constexpr char SubscriptMarker = '\xA3';
-
-int HexDigit(char ch)
-{
-    if (ch >= '0' && ch <= '9')
-        return ch - '0';
-    if (ch >= 'a' && ch <= 'f')
-        return ch - 'a' + 10;
-    if (ch >= 'A' && ch <= 'F')
-        return ch - 'A' + 10;
-    return -1;
-}
 
 // The character coded by up to two hexadecimal digits, '#' when they are not.
 char SymbolCode(const std::string& digits)

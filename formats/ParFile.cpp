@@ -128,7 +128,7 @@ std::string ParCountLine(unsigned degree, unsigned terms)
     return std::to_string(degree) + " " + std::to_string(terms) + "\r\n";
 }
 
-bool WriteParFile(const std::string& path, const ParFile& par)
+std::string ParFileText(const ParFile& par)
 {
     std::string text;
     for (const std::string& name : par.names)
@@ -146,5 +146,10 @@ bool WriteParFile(const std::string& path, const ParFile& par)
             text += FloatToStr(v) + " ";
         text += "\r\n";
     }
-    return WriteFileAtomic(path, text);
+    return text;
+}
+
+bool WriteParFile(const std::string& path, const ParFile& par)
+{
+    return WriteFileAtomic(path, ParFileText(par));
 }

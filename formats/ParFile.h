@@ -31,7 +31,9 @@ bool ReadParFile(const std::string& path, ParFile& par, std::string& error);
 // Line 3 or 4: degree, blank, term count, CR LF.
 std::string ParCountLine(unsigned degree, unsigned terms);
 
-// Rewrites the whole file as a result window saves it: names and values of
+// The whole file as a result window saves it: names and values of
 // lines 1 and 2 with FloatToStr, lines 3 and 4, line 5, and lines 6 and 7 when
-// hasSweep is set, whatever their values. The old file survives a failed write.
+// hasSweep is set, whatever their values.
+std::string ParFileText(const ParFile& par);
+// Rewrites the file with that text; the old file survives a failed write.
 bool WriteParFile(const std::string& path, const ParFile& par);

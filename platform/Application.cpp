@@ -14,17 +14,23 @@ Application::Application(char* programName, const char* title)
 
 bool Application::notify(QObject* receiver, QEvent* event)
 {
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const std::exception& error) {
-        ShowException(error.what());
-    } catch (...) {
-        ShowException("Unknown error");
-    }
-    return false;
+    bool handled = false;
+    RunGuarded([&] { handled = QApplication::notify(receiver, event); });
+    return handled;
 }
 
 void ShowException(const char* what)
 {
     MessageBox(what, QCoreApplication::applicationName().toStdString(), MsgIcon::Error);
+}
+
+void RunGuarded(const std::function<void()>& command)
+{
+    try {
+        command();
+    } catch (const std::exception& error) {
+        ShowException(error.what());
+    } catch (...) {
+        ShowException("Unknown error");
+    }
 }

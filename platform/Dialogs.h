@@ -3,6 +3,8 @@
 // replace with scripted answers. Texts are 8-bit bytes.
 #include <string>
 
+class QPrinter;
+
 enum class MsgIcon { None, Information, Warning, Error, Confirmation };
 enum class MsgButtons { Ok, YesNo, YesNoCancel };
 enum class MsgResult { Ok, Yes, No, Cancel };
@@ -13,6 +15,7 @@ struct FileRequest {
     std::string filter;  // "Name|pattern|Name|pattern"
     std::string defaultExt;  // without the '.'
     std::string fileName;
+    int filterIndex = 1;  // the filter shown first, counted from 1
 };
 
 class DialogService {
@@ -23,6 +26,8 @@ public:
     // True, with the chosen path, when the user confirms.
     virtual bool OpenFileName(const FileRequest& request, std::string& path) = 0;
     virtual bool SaveFileName(const FileRequest& request, std::string& path) = 0;
+    // The print dialog: true, with the printer set up, when the user confirms.
+    virtual bool ChoosePrinter(QPrinter& printer) = 0;
 };
 
 DialogService& Dialogs();

@@ -2,8 +2,10 @@
 
 #include <QStandardPaths>
 
+#include "formats/Handshake.h"
+
 QString EndpointName(int number)
 {
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + "/tervox-" +
-           QString::number(number);
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + "/" +
+           QString::fromStdString(EndpointFileName(number));
 }

@@ -1,11 +1,9 @@
 #include "platform/ImageCanvas.h"
 
-#include "platform/SymbolFont.h"
+#include "platform/CanvasText.h"
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <algorithm>
-#include <cstdlib>
 
 namespace {
 
@@ -15,6 +13,12 @@ QRgb ToRgb(TColor c) { return qRgb(RedOf(c), GreenOf(c), BlueOf(c)); }
 
 ImageCanvas::ImageCanvas(int width, int height) : image_(width, height, QImage::Format_RGB32)
 {
+    image_.fill(Qt::white);
+}
+
+void ImageCanvas::Resize(int width, int height)
+{
+    image_ = QImage(width, height, QImage::Format_RGB32);
     image_.fill(Qt::white);
 }
 
@@ -79,21 +83,9 @@ void ImageCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, in
     Paint(ArcPixels(x1, y1, x2, y2, x3, y3, x4, y4, Clip()), pen_);
 }
 
-QFont ImageCanvas::QtFont() const
-{
-    QFont font(font_.Name == "Symbol" ? QString("Arial") : QString::fromLatin1(font_.Name.c_str()));
-    font.setPixelSize(std::max(1, std::abs(font_.Height)));
-    font.setWeight(static_cast<QFont::Weight>(std::clamp(font_.Weight, 100, 900)));
-    font.setStyleStrategy(QFont::NoAntialias);
-    return font;
-}
+QFont ImageCanvas::QtFont() const { return QtFontOf(font_, false); }
 
-QString ImageCanvas::QtText(const std::string& text) const
-{
-    if (font_.Name == "Symbol")
-        return SymbolFontText(text);
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString ImageCanvas::QtText(const std::string& text) const { return QtTextOf(font_, text); }
 
 TSize ImageCanvas::TextExtent(const std::string& text)
 {
@@ -107,25 +99,16 @@ void ImageCanvas::TextOut(int x, int y, const std::string& text)
     QFontMetrics metrics(font);
     QString shown = QtText(text);
     int width = metrics.horizontalAdvance(shown);
-    int dx = 0;
-    if ((align_ & TextAlign::HorizontalMask) == TextAlign::Center)
-        dx = -width / 2;
-    else if ((align_ & TextAlign::HorizontalMask) == TextAlign::Right)
-        dx = -width;
-    int top = 0;
-    if ((align_ & TextAlign::VerticalMask) == TextAlign::Bottom)
-        top = -metrics.height();
-    else if ((align_ & TextAlign::VerticalMask) == TextAlign::Baseline)
-        top = -metrics.ascent();
+    QPoint at = AlignedTopLeft(metrics, width, align_);
     QPainter painter(&image_);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.translate(x, y);
     painter.rotate(-font_.Escapement / 10.0);
     if (!transparent_)
-        painter.fillRect(dx, top, width, metrics.height(), Qt::white);
+        painter.fillRect(at.x(), at.y(), width, metrics.height(), Qt::white);
     painter.setFont(font);
     painter.setPen(QColor(ToRgb(font_.Color)));
-    painter.drawText(dx, top + metrics.ascent(), shown);
+    painter.drawText(at.x(), at.y() + metrics.ascent(), shown);
 }
 
 void ImageCanvas::SetPixel(int x, int y, TColor color)

@@ -11,6 +11,8 @@ class ImageCanvas : public TCanvas {
 public:
     // A white image of that size.
     ImageCanvas(int width, int height);
+    // A new white image of that size; pen, brush, font and modes stay.
+    void Resize(int width, int height);
 
     QImage& Image() { return image_; }
     const QImage& Image() const { return image_; }

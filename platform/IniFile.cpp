@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cstdio>
-#include <optional>
 #include <vector>
 
 #include "formats/TextFile.h"
@@ -15,13 +14,17 @@ IniFile IniFile::BesideProgram()
     return IniFile(ProgramFolder() + kFileName);
 }
 
-std::string IniFile::ReadString(const std::string& section, const std::string& key, const std::string& def) const
+std::optional<std::string> IniFile::ReadValue(const std::string& section, const std::string& key) const
 {
     std::vector<std::string> lines;
     if (!ReadTextLines(path_, lines))
-        return def;
-    std::optional<std::string> value = FindIniValue(lines, section, key);
-    return value ? *value : def;
+        return std::nullopt;
+    return FindIniValue(lines, section, key);
+}
+
+std::string IniFile::ReadString(const std::string& section, const std::string& key, const std::string& def) const
+{
+    return ReadValue(section, key).value_or(def);
 }
 
 int IniFile::ReadInteger(const std::string& section, const std::string& key, int def) const

@@ -3,6 +3,7 @@
 // again (no cache); every write changes one key under a lock file and
 // replaces the file atomically, so a crash or another program writing at
 // the same moment never loses or corrupts it. Lines it does not know stay.
+#include <optional>
 #include <string>
 
 class IniFile {
@@ -15,6 +16,9 @@ public:
 
     const std::string& Path() const { return path_; }
 
+    // The key's value; nothing when the file, section or key is missing, so
+    // that an empty value stays apart from an absent key.
+    std::optional<std::string> ReadValue(const std::string& section, const std::string& key) const;
     // A missing file, section or key gives the default.
     std::string ReadString(const std::string& section, const std::string& key, const std::string& def) const;
     // A value that is not a decimal integer gives the default.

@@ -4,10 +4,11 @@
 #include <QMetaObject>
 #include <unistd.h>
 
+#include "formats/Handshake.h"
 #include "platform/Endpoint.h"
 
 namespace {
-constexpr qint64 kLongestLine = 32;
+constexpr qint64 kLongestLine = 16384;  // a message with the longest path
 }
 
 MessageEndpoint::MessageEndpoint(QObject* parent) : QObject(parent)
@@ -40,11 +41,17 @@ void MessageEndpoint::Accept()
 void MessageEndpoint::Read(QLocalSocket* socket)
 {
     while (socket->canReadLine()) {
-        QByteArray line = socket->readLine(kLongestLine).trimmed();
-        bool ok = false;
-        std::uint32_t message = line.toUInt(&ok);
-        if (ok)
-            QMetaObject::invokeMethod(this, [this, message] { emit Received(message); }, Qt::QueuedConnection);
+        QByteArray line = socket->readLine(kLongestLine);
+        if (!line.endsWith('\n')) {  // longer than any message of ours
+            socket->abort();
+            return;
+        }
+        line.chop(line.endsWith("\r\n") ? 2 : 1);
+        std::uint32_t message = 0;
+        std::string data;
+        if (ReadMessageLine(line.toStdString(), message, data))
+            QMetaObject::invokeMethod(
+                this, [this, message, data] { emit Received(message, data); }, Qt::QueuedConnection);
     }
     if (socket->bytesAvailable() > kLongestLine)
         socket->abort();  // not one of our messages

@@ -1,9 +1,11 @@
 #pragma once
 // The receiving end of posted messages for this process's main window. Each
-// message arrives through a queued call, as a posted window message would.
+// message arrives through a queued call, as a posted window message would,
+// with the data it carries ("" when none).
 #include <QLocalServer>
 #include <QObject>
 #include <cstdint>
+#include <string>
 
 class QLocalSocket;
 
@@ -18,7 +20,7 @@ public:
     bool Listen();
 
 signals:
-    void Received(std::uint32_t message);
+    void Received(std::uint32_t message, const std::string& data);
 
 private:
     void Accept();

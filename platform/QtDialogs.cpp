@@ -3,22 +3,14 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QStringList>
 #include <cstdio>
 
 #include "platform/Display.h"
+#include "platform/Latin1.h"
 
 namespace {
-
-QString Latin1(const std::string& text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string Bytes(const QString& text)
-{
-    return text.toLatin1().toStdString();
-}
 
 void WriteToStderr(const std::string& caption, const std::string& text)
 {
@@ -63,8 +55,11 @@ bool RunFileDialog(const FileRequest& request, QFileDialog::AcceptMode mode, std
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     QStringList filters = QtFilters(request.filter);
-    if (!filters.isEmpty())
+    if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);
+        if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
+            dialog.selectNameFilter(filters[request.filterIndex - 1]);
+    }
     dialog.setDefaultSuffix(Latin1(request.defaultExt));
     if (!request.fileName.empty())
         dialog.selectFile(Latin1(request.fileName));
@@ -116,4 +111,12 @@ bool QtDialogService::OpenFileName(const FileRequest& request, std::string& path
 bool QtDialogService::SaveFileName(const FileRequest& request, std::string& path)
 {
     return RunFileDialog(request, QFileDialog::AcceptSave, path);
+}
+
+bool QtDialogService::ChoosePrinter(QPrinter& printer)
+{
+    if (Headless())
+        return false;
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted;
 }

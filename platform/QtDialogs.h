@@ -1,7 +1,7 @@
 #pragma once
 // The standard dialog service: Qt's boxes and file dialogs. Without a
 // display a box writes its caption and text to standard error and takes
-// its first button; a file dialog counts as cancelled.
+// its first button; a file or print dialog counts as cancelled.
 #include "platform/Dialogs.h"
 
 class QtDialogService : public DialogService {
@@ -10,4 +10,5 @@ public:
                       MsgButtons buttons) override;
     bool OpenFileName(const FileRequest& request, std::string& path) override;
     bool SaveFileName(const FileRequest& request, std::string& path) override;
+    bool ChoosePrinter(QPrinter& printer) override;
 };

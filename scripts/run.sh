@@ -4,7 +4,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh build -DCMAKE_BUILD_TYPE=Release
-if [ -x build/bin/Tervox ]; then
-  exec build/bin/Tervox "$@"
-fi
-exec build/bin/Vimlo "$@"
+exec build/bin/Tervox "$@"

@@ -12,6 +12,7 @@
 
 class Progress;
 class TCanvas;
+struct ParFile;
 
 inline constexpr int kMaxCurves = 6;
 inline constexpr int kSampleCount = 201;
@@ -50,6 +51,12 @@ public:
     // Loading and saving (FdtFiles.cpp).
     bool LoadParFile(const std::string& fdtPath, std::string& error);
     bool SaveParFile(const std::string& name, std::string& error);
+    // Save As under a name: the parameter file (".par") and, unless that is
+    // the network-function file already read, a copy of it (".fdt"); both or
+    // neither are written. The model then reads from the new pair.
+    bool SavePairAs(const std::string& name, std::string& error);
+    // True when SavePairAs would replace a file other than the model's own.
+    bool SaveAsReplaces(const std::string& name) const;
 
     // Coefficients and single values (FdtCoefficients.cpp).
     bool EvaluateCoefficients(std::string& error);
@@ -142,6 +149,7 @@ public:
     Progress* progress = nullptr;  // the window's wait window, not owned
 
 private:
+    ParFile ParRecord() const;
     bool FrequencyChecks(bool withRoots, std::string& error);
     // Coefficients, roots when asked, the interval check and a fresh data range.
     bool StartSweep(bool withRoots, std::string& error);

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cmath>
 
 #include "formats/NumberText.h"
 #include "viewer/FDT.h"
@@ -33,7 +34,8 @@ void DrawYGrid(TCanvas& canvas, const FDT& f, const YAxis& axis)
             canvas.MoveTo(x, y);
             canvas.LineTo(x + 1, y);
         }
-        canvas.TextOut(fr.left - 3, y, AxisLabel(v));
+        // The accumulated steps may miss zero by a rounding: its label reads 0.
+        canvas.TextOut(fr.left - 3, y, AxisLabel(std::abs(v) < std::abs(axis.step) * 1e-9 ? 0.0 : v));
     }
 }
 

@@ -1,6 +1,27 @@
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
 #include "formats/ParFile.h"
 #include "formats/Paths.h"
 #include "viewer/FDT.h"
+#include "viewer/FilePair.h"
+
+namespace {
+
+bool SameFile(const std::string& a, const std::string& b)
+{
+    std::error_code error;
+    return std::filesystem::equivalent(a, b, error);
+}
+
+bool Exists(const std::string& path)
+{
+    std::error_code error;
+    return std::filesystem::exists(path, error);
+}
+
+}  // namespace
 
 bool FDT::LoadParFile(const std::string& path, std::string& error)
 {
@@ -59,6 +80,44 @@ bool FDT::SaveParFile(const std::string& name, std::string& error)
         return false;
     }
     std::string target = ChangeFileExt(name.empty() ? parPath : name, ".par");
+    if (!WriteParFile(target, ParRecord())) {
+        error = "The file " + target + " cannot be written!";
+        return false;
+    }
+    parPath = target;
+    return true;
+}
+
+bool FDT::SaveAsReplaces(const std::string& name) const
+{
+    std::string fdt = ChangeFileExt(name, ".fdt");
+    return !SameFile(fdt, fdtPath) && (Exists(fdt) || Exists(ChangeFileExt(name, ".par")));
+}
+
+bool FDT::SavePairAs(const std::string& name, std::string& error)
+{
+    std::string fdt = ChangeFileExt(name, ".fdt");
+    if (!loaded || SameFile(fdt, fdtPath))
+        return SaveParFile(name, error);
+    std::ifstream in(fdtPath, std::ios::binary);
+    std::string terms((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::error_code sizeError;
+    if (!in.is_open() || terms.size() != std::filesystem::file_size(fdtPath, sizeError) || sizeError) {
+        error = "The file " + fdtPath + " cannot be read!";
+        return false;
+    }
+    std::string par = ChangeFileExt(name, ".par"), failed;
+    if (!WriteFilePair(fdt, terms, par, ParFileText(ParRecord()), failed)) {
+        error = "The file " + failed + " cannot be written!";
+        return false;
+    }
+    fdtPath = fdt;
+    parPath = par;
+    return true;
+}
+
+ParFile FDT::ParRecord() const
+{
     ParFile par;
     for (const Compo& compo : components) {
         par.names.push_back(compo.name);
@@ -77,10 +136,5 @@ bool FDT::SaveParFile(const std::string& name, std::string& error)
     par.sweepIndex = sweptComponent;
     for (int c = 0; c < kMaxCurves; ++c)
         par.sweepValues[c] = c < curveCount ? curveValues[c] : 0.0;
-    if (!WriteParFile(target, par)) {
-        error = "The file " + target + " cannot be written!";
-        return false;
-    }
-    parPath = target;
-    return true;
+    return par;
 }

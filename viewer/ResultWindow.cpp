@@ -73,6 +73,13 @@ void ResultWindow::Open(const std::string& path, const IntervalTexts& remembered
     Refresh();
 }
 
+void ResultWindow::Renamed(const std::string& fdtPath)
+{
+    fdtPath_ = fdtPath;
+    captionBase_ = ExtractFileName(fdtPath);
+    controls.caption = captionBase_;
+}
+
 void ResultWindow::FormDati()
 {
     RunCommand([this] { Refresh(); });

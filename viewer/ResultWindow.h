@@ -70,6 +70,9 @@ public:
     // Loads the file; the first view is Symbolic. The edits show the interval
     // remembered by the main window. While Busy() the reload waits.
     void OpenFdt(const std::string& path, const IntervalTexts& remembered);
+    // Save As moved the model to the pair of this network-function file:
+    // the caption is its name.
+    void Renamed(const std::string& fdtPath);
     // Fills the grid and computes and shows the current view.
     void FormDati();
     void UpdateCaption();

@@ -1,14 +1,14 @@
 #include "engine/app/Completion.h"
 
+#include "formats/Handshake.h"
 #include "platform/IniFile.h"
-#include "platform/Messages.h"
 #include "platform/PostMessage.h"
 
 bool ReportCompletion(IniFile& ini, const std::string& fdtPath)
 {
-    int mainWindow = ini.ReadInteger("SYSTEM", "Main", 0);
-    if (!ini.WriteString("SYSTEM", "LastFile", fdtPath))
+    int mainWindow = ini.ReadInteger(kIniSection, kMainKey, 0);
+    if (!ini.WriteString(kIniSection, kLastFileKey, fdtPath))
         return false;
-    PostMessage(mainWindow, WM_ANALYSIS_DONE);  // a stale number goes nowhere
+    PostMessage(mainWindow, WM_ANALYSIS_DONE, fdtPath);  // a stale number goes nowhere
     return true;
 }

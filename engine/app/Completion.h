@@ -1,6 +1,7 @@
 #pragma once
 // The end of a command-line run: names the result under "LastFile" and posts
-// WM_ANALYSIS_DONE to the main window numbered under "Main".
+// WM_ANALYSIS_DONE, carrying the same path, to the main window numbered
+// under "Main" (formats/Handshake.h).
 #include <string>
 
 class IniFile;

@@ -149,7 +149,7 @@ TEST_F(PropertyDialogTest, TransistorGridRowsPerKind)
             EXPECT_EQ(form.Caption, c.caption);
             EXPECT_EQ(form.Nome, part.Name);
             std::vector<std::string> rows, values;
-            for (const GridRow& row : form.Griglia) {
+            for (const ParameterRow& row : form.Griglia) {
                 rows.push_back(row.Name);
                 values.push_back(row.Value);
             }

@@ -8,17 +8,15 @@
 #include "editor/SpiceWindowModel.h"
 #include "formats/Paths.h"
 #include "tests/support/EngineRun.h"
+#include "tests/support/NgspiceRaw.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <complex>
-#include <cstdlib>
-#include <cstring>
 #include <fcntl.h>
 #include <map>
-#include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -183,17 +181,6 @@ TEST(SpiceRun, NgspiceOutputNeverReplacesTheNetlist)
 
 // ---- with ngspice ------------------------------------------------------
 
-// The program's path found on PATH, or "".
-std::string OnPath(const std::string& name)
-{
-    const char* path = std::getenv("PATH");
-    std::istringstream folders(path ? path : "");
-    for (std::string dir; std::getline(folders, dir, ':');)
-        if (!dir.empty() && ::access((dir + "/" + name).c_str(), X_OK) == 0)
-            return dir + "/" + name;
-    return "";
-}
-
 // Runs the command as the platform starts it (each argument whole), waits and
 // returns the exit status.
 int RunAndWait(const ProgramCommand& command)
@@ -214,43 +201,6 @@ int RunAndWait(const ProgramCommand& command)
     int status = 0;
     ::waitpid(child, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-// The complex vectors of a binary raw file of an AC analysis, by name.
-std::map<std::string, std::vector<std::complex<double>>> ReadAcRaw(const std::string& path)
-{
-    std::string bytes = ReadBytes(path);
-    const std::string mark = "Binary:\n";
-    std::size_t data = bytes.find(mark);
-    if (data == std::string::npos)
-        return {};
-    std::istringstream header(bytes.substr(0, data));
-    std::vector<std::string> names;
-    std::size_t points = 0;
-    bool variables = false;
-    for (std::string line; std::getline(header, line);) {
-        if (line.rfind("No. Points:", 0) == 0)
-            points = std::stoul(line.substr(11));
-        else if (line == "Variables:")
-            variables = true;
-        else if (variables) {
-            std::istringstream words(line);
-            std::string index, name;
-            words >> index >> name;
-            names.push_back(name);
-        }
-    }
-    data += mark.size();
-    std::map<std::string, std::vector<std::complex<double>>> vectors;
-    if (bytes.size() - data != points * names.size() * 2 * sizeof(double))
-        return vectors;
-    for (std::size_t p = 0; p < points; ++p)
-        for (std::size_t v = 0; v < names.size(); ++v) {
-            double pair[2];
-            std::memcpy(pair, bytes.data() + data + (p * names.size() + v) * sizeof pair, sizeof pair);
-            vectors[names[v]].emplace_back(pair[0], pair[1]);
-        }
-    return vectors;
 }
 
 // An RC low-pass drawn in a folder with a blank in its name: exported, loaded

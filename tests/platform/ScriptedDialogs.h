@@ -1,7 +1,9 @@
 #pragma once
 // A dialog service for tests: records every box and file request, answers
-// boxes with a set answer and file dialogs from a list (empty: cancelled).
-// Installed for its lifetime.
+// boxes from a list of answers and then with a set answer, file dialogs from
+// a list (empty: cancelled), and print dialogs by printing into a PDF file
+// (none named: cancelled). Installed for its lifetime.
+#include <QPrinter>
 #include <deque>
 #include <string>
 #include <vector>
@@ -25,15 +27,33 @@ public:
                       MsgButtons buttons) override
     {
         shown.push_back({text, caption, icon, buttons});
-        return buttons == MsgButtons::Ok ? MsgResult::Ok : answer;
+        if (buttons == MsgButtons::Ok)
+            return MsgResult::Ok;
+        if (answers.empty())
+            return answer;
+        MsgResult next = answers.front();
+        answers.pop_front();
+        return next;
     }
     bool OpenFileName(const FileRequest& request, std::string& path) override { return Answer(request, path); }
     bool SaveFileName(const FileRequest& request, std::string& path) override { return Answer(request, path); }
+    bool ChoosePrinter(QPrinter& printer) override
+    {
+        ++printDialogs;
+        if (printTo.empty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(printTo));
+        return true;
+    }
 
+    std::deque<MsgResult> answers;
     MsgResult answer = MsgResult::Yes;
     std::deque<std::string> files;
     std::vector<Box> shown;
     std::vector<FileRequest> requests;
+    std::string printTo;
+    int printDialogs = 0;
 
 private:
     bool Answer(const FileRequest& request, std::string& path)

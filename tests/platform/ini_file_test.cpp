@@ -16,6 +16,7 @@ TEST(IniFile, MissingFileGivesDefaults)
     IniFile ini(folder / "tervox.ini");
     EXPECT_EQ(ini.ReadString("SYSTEM", "LastFile", "none"), "none");
     EXPECT_EQ(ini.ReadInteger("SYSTEM", "Main", 42), 42);
+    EXPECT_EQ(ini.ReadValue("SYSTEM", "LastFile"), std::nullopt);
     EXPECT_FALSE(std::filesystem::exists(folder / "tervox.ini"));
 }
 
@@ -35,6 +36,15 @@ TEST(IniFile, WritesOneKeyAndKeepsEveryOtherLine)
     EXPECT_EQ(ini.ReadInteger("SYSTEM", "Main", 0), -5);
     EXPECT_EQ(folder.Names(), (std::vector<std::string>{"tervox.ini", "tervox.ini.lock"}))
         << "no temporary file stays";
+}
+
+TEST(IniFile, AnEmptyValueIsNotAMissingKey)
+{
+    TempFolder folder;
+    IniFile ini(folder.Write("tervox.ini", "[SYSTEM]\nSpiceOptions=\n[Other]\nDefSym=x"));
+    EXPECT_EQ(ini.ReadValue("SYSTEM", "SpiceOptions"), "");
+    EXPECT_EQ(ini.ReadValue("SYSTEM", "DefSym"), std::nullopt) << "only in another section";
+    EXPECT_EQ(ini.ReadValue("system", "spiceoptions"), "");
 }
 
 TEST(IniFile, ReadsEveryCallAfresh)

@@ -48,6 +48,15 @@ public:
                 found.push_back(t.text);
         return found;
     }
+    // The texts drawn at x, in drawing order.
+    std::vector<std::string> TextsInColumn(int x) const
+    {
+        std::vector<std::string> found;
+        for (const Text& t : texts)
+            if (t.x == x)
+                found.push_back(t.text);
+        return found;
+    }
     const Text* Find(const std::string& text) const
     {
         for (const Text& t : texts)

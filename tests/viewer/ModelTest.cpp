@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 
 #include "Support.h"
@@ -148,6 +149,62 @@ TEST(Model, SaveAndReloadRoundTrip)
     g.curveCount = 1;
     ASSERT_TRUE(g.SaveParFile("", error));
     EXPECT_EQ(ReadBytes(dir / "copy.par"), "R1 C1 \r\n2200 1E-6 \r\n0 1\r\n1 2\r\n20 20000 0.001\r\n");
+}
+
+// Save As under a new name gives a pair that opens again: the parameter file
+// and a copy of the terms.
+TEST(Model, SaveAsWritesThePairUnderTheNewName)
+{
+    TempFolder dir;
+    std::string fdt = LowPass(dir);
+    std::string fdtBytes = ReadBytes(fdt), parBytes = ReadBytes(dir / "rc.par");
+    FDT f;
+    std::string error;
+    ASSERT_TRUE(f.LoadParFile(fdt, error)) << error;
+    f.CompoValueRef(0) = 2200;
+    EXPECT_FALSE(f.SaveAsReplaces(dir / "copy.fdt"));
+    ASSERT_TRUE(f.SavePairAs(dir / "copy.fdt", error)) << error;
+    EXPECT_EQ(f.fdtPath, dir / "copy.fdt");
+    EXPECT_EQ(f.parPath, dir / "copy.par");
+    EXPECT_EQ(ReadBytes(dir / "copy.fdt"), fdtBytes);
+    EXPECT_EQ(ReadBytes(dir / "rc.par"), parBytes);
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"copy.fdt", "copy.par", "rc.fdt", "rc.par"}));
+    FDT g;
+    ASSERT_TRUE(g.LoadParFile(dir / "copy.fdt", error)) << error;
+    EXPECT_EQ(g.GetCompo(0).value, 2200);
+    EXPECT_EQ(g.numeratorTerms, 1);
+
+    // Its own pair again: only the parameter file is rewritten.
+    f.CompoValueRef(0) = 3300;
+    EXPECT_FALSE(f.SaveAsReplaces(dir / "copy.fdt"));
+    ASSERT_TRUE(f.SavePairAs(dir / "copy.par", error)) << error;
+    EXPECT_EQ(ReadBytes(dir / "copy.fdt"), fdtBytes);
+    ASSERT_TRUE(g.LoadParFile(dir / "copy.fdt", error)) << error;
+    EXPECT_EQ(g.GetCompo(0).value, 3300);
+
+    // Another model over that pair, or over a lone parameter file, replaces.
+    FDT h;
+    ASSERT_TRUE(h.LoadParFile(fdt, error)) << error;
+    EXPECT_TRUE(h.SaveAsReplaces(dir / "copy.fdt"));
+    WriteBytes(dir / "lone.par", "x");
+    EXPECT_TRUE(h.SaveAsReplaces(dir / "lone.fdt"));
+}
+
+TEST(Model, SaveAsThatFailsWritesNothing)
+{
+    TempFolder dir;
+    std::string fdt = LowPass(dir);
+    FDT f;
+    std::string error;
+    ASSERT_TRUE(f.LoadParFile(fdt, error)) << error;
+    EXPECT_FALSE(f.SavePairAs(dir / "missing/copy.fdt", error));
+    EXPECT_EQ(error, "The file " + dir / "missing/copy.fdt" + " cannot be written!");
+    EXPECT_EQ(f.fdtPath, fdt);
+
+    std::filesystem::remove(fdt);  // the terms are gone since the load
+    EXPECT_FALSE(f.SavePairAs(dir / "copy.fdt", error));
+    EXPECT_EQ(error, "The file " + fdt + " cannot be read!");
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{"rc.par"});
 }
 
 TEST(Model, SaveKeepsASweepWithAZeroValue)

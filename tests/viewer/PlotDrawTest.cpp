@@ -90,6 +90,16 @@ TEST(PlotDraw, SixtyDecibelsInSixIntervalsOfDottedRows)
         EXPECT_EQ(image.PixelAt(x, y), x % 5 == 0 && x >= 55 && x <= 675 ? clBtnShadow : clWhite) << x;
 }
 
+// Steps of 0.00625 from -0.0375 add up to a rounding above zero, not to
+// zero: that row is still labelled 0.
+TEST(PlotDraw, TheGridRowAtZeroReadsZero)
+{
+    FDT f = PlotOf(View::Gain, 0, -0.0375, -0.01);
+    DrawLog log;
+    f.Draw(log, W, H);
+    EXPECT_EQ(log.TextsInColumn(47), Strings({"-0.0375", "-0.03125", "-0.025", "-0.01875", "-0.0125", "-0.00625", "0"}));
+}
+
 TEST(PlotDraw, PhaseStepsOfFortyFiveAndNinetyDegrees)
 {
     struct Case {

@@ -16,6 +16,8 @@ protected:
     QSignalSpy received{&endpoint, &MessageEndpoint::Received};
 };
 
+// The message carries the path too: a later run that rewrites "LastFile"
+// before the message is handled does not change what it names.
 TEST_F(Completion, NamesTheResultThenPostsToMain)
 {
     IniFile ini(folder / "tervox.ini");
@@ -26,6 +28,7 @@ TEST_F(Completion, NamesTheResultThenPostsToMain)
                                          "\r\nFreqin=0.01\r\nsomething of the user\r\nLastFile=/r/amp.fdt\r\n");
     ASSERT_TRUE(received.wait(10000));
     EXPECT_EQ(received[0][0].value<std::uint32_t>(), 33545u);
+    EXPECT_EQ(received[0][1].value<std::string>(), "/r/amp.fdt");
 }
 
 TEST_F(Completion, WithoutMainTheResultIsStillNamed)

@@ -79,6 +79,7 @@ TEST_F(VimloRun, WritesTheResultsNamesThemInTheIniAndPostsTheMessage)
     ASSERT_TRUE(MessageArrived(10000));
     EXPECT_EQ(received.count(), 1);
     EXPECT_EQ(received[0][0].value<std::uint32_t>(), 33545u);
+    EXPECT_EQ(received[0][1].value<std::string>(), folder / "low.fdt");
 }
 
 struct FailingCase {
@@ -172,4 +173,24 @@ TEST_F(VimloRun, ResultThatCannotBeNamedIsNotPosted)
     EXPECT_TRUE(fs::exists(folder / "a\nMain=1.fdt"));
     EXPECT_EQ(ReadBytes(folder / "tervox.ini"), ini);
     EXPECT_FALSE(MessageArrived(300));
+}
+
+// The result files of examples/ are what the engine writes for their
+// circuits today (scripts/examples.sh writes them).
+TEST_F(VimloRun, ExamplesHoldWhatTheEngineWrites)
+{
+    fs::path examples = fs::path(TERVOX_SOURCE_DIR) / "examples";
+    int circuits = 0;
+    for (const auto& entry : fs::directory_iterator(examples)) {
+        if (entry.path().extension() != ".crc")
+            continue;
+        ++circuits;
+        std::string name = entry.path().stem().string();
+        fs::copy_file(entry.path(), folder / (name + ".crc"));
+        Outcome run = Start({QString::fromStdString(folder / (name + ".crc"))});
+        ASSERT_EQ(run.exitCode, 0) << name << run.err;
+        for (const char* ext : {".fdt", ".par"})
+            EXPECT_EQ(ReadBytes(folder / (name + ext)), ReadBytes((examples / (name + ext)).string())) << name << ext;
+    }
+    EXPECT_GE(circuits, 4);
 }

@@ -1,0 +1,66 @@
+#pragma once
+// An MDI main window: the area of its children (MdiChild), each added in a
+// sub-window that frees itself when closed; the children in the framework's
+// order (the current one first); the current child's menus shown in the menu
+// bar before a given entry; the window menu's list of children; the close
+// question of all children; minimise all and arrange icons.
+#include <QMainWindow>
+#include <QPointer>
+#include <vector>
+
+class MdiChild;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+
+class MdiFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MdiFrame(QWidget* parent = nullptr);
+    ~MdiFrame() override;
+
+    QMdiArea* Area() const { return area_; }
+    // Shows the child in a new sub-window of the child's own size (when it
+    // gave itself one), below and right of the one before, and makes it the
+    // current one.
+    QMdiSubWindow* AddChild(MdiChild* child);
+    // The current child (it stays current while a tool window has the focus).
+    MdiChild* ActiveChild() const;
+    // Every child, the current one first, then down the stacking order.
+    std::vector<MdiChild*> Children() const;
+    // Brings the child to the front (restored when minimised).
+    void Activate(MdiChild* child);
+
+    // The current child's menus go into the menu bar before this entry.
+    void SetChildMenuPlace(QAction* before);
+    // The menu that lists the children below its own items.
+    void SetWindowMenu(QMenu* menu);
+
+    // Asks every child its close question, the current one first; false at
+    // the first refusal, and then no further child is asked.
+    bool ChildrenAgreeToClose();
+    // True when a child is busy: the frame then closes once it is idle.
+    bool CloseWhenChildrenIdle();
+
+    void CascadeChildren();
+    void TileChildren();
+    // Minimised children in a row along the bottom of the area.
+    void ArrangeIcons();
+    // Minimises every child, from the last to the first.
+    void MinimizeAll();
+
+signals:
+    // The current child changed, or a child closed.
+    void ActiveChildChanged();
+
+private:
+    void ShowChildMenus();
+    void ListChildren();
+
+    QMdiArea* area_;
+    QAction* menuPlace_ = nullptr;
+    QMenu* windowMenu_ = nullptr;
+    QList<QPointer<QAction>> shownMenus_;
+    QList<QPointer<QAction>> childEntries_;
+    bool closeWaiting_ = false;
+};

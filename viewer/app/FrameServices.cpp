@@ -1,0 +1,3 @@
+#include "viewer/app/FrameServices.h"
+
+FrameServices* MainFrame = nullptr;
