@@ -1,9 +1,9 @@
 // Term enumeration speed: RC ladders and a transistor amplifier in small-signal
 // form. For each circuit, measured side by side: the enumeration on one thread
 // and spread over the workers (millions of terms per second, "same" when both
-// wrote identical bytes), the time to write as many bytes in records of the
-// same size with the same writer, and the ratio of the parallel enumeration to
-// that write. With the path of Vimlo as argument it also runs the whole
+// wrote identical bytes), the time and rate of writing as many bytes in
+// records of the same size with the same writer, and the ratios of both
+// enumerations to that write. With the path of Vimlo as argument it also runs the whole
 // program on each circuit from the command line: "run/core" is the time its
 // log reports for the run over the parallel core's, "peak MB" the program's
 // largest resident size. Each enumeration runs several times, one thread and
@@ -185,8 +185,8 @@ int main(int argc, char** argv)
         {"amplifier2", Amplifier(2)}, {"amplifier3", Amplifier(3)},
     };
     std::printf("%d workers; Mterms/s = millions of terms per second\n", shownWorkers);
-    std::printf("%-11s %10s %9s %9s %9s %9s %9s %8s %5s %9s %10s %9s %9s %8s\n", "circuit", "terms", "MB",
-                "1-thread", "Mterms/s", "parallel", "Mterms/s", "speedup", "same", "write", "par/write",
+    std::printf("%-11s %10s %9s %9s %9s %9s %9s %8s %5s %9s %9s %10s %9s %9s %8s\n", "circuit", "terms", "MB",
+                "1-thread", "Mterms/s", "parallel", "Mterms/s", "speedup", "same", "write", "MB/s", "par/write",
                 "1/write", "run/core", "peak MB");
     for (const Circuit& c : circuits) {
         const std::string path = (folder / (c.name + ".crc")).string();
@@ -211,11 +211,12 @@ int main(int argc, char** argv)
             program = run.seconds < 0 ? "   failed   failed" : text;
         }
         const double terms = static_cast<double>(parallel.terms);
-        std::printf("%-11s %10llu %9.1f %9.3f %9.2f %9.3f %9.2f %8.2f %5s %9.3f %10.2f %9.2f %s\n", c.name.c_str(),
-                    static_cast<unsigned long long>(parallel.terms), static_cast<double>(bytes) / 1e6, single.seconds,
-                    terms / single.seconds / 1e6, parallel.seconds, terms / parallel.seconds / 1e6,
-                    single.seconds / parallel.seconds, same ? "same" : "DIFF", write, parallel.seconds / write,
-                    single.seconds / write, program.c_str());
+        std::printf("%-11s %10llu %9.1f %9.3f %9.2f %9.3f %9.2f %8.2f %5s %9.3f %9.0f %10.2f %9.2f %s\n",
+                    c.name.c_str(), static_cast<unsigned long long>(parallel.terms), static_cast<double>(bytes) / 1e6,
+                    single.seconds, terms / single.seconds / 1e6, parallel.seconds, terms / parallel.seconds / 1e6,
+                    single.seconds / parallel.seconds, same ? "same" : "DIFF", write,
+                    static_cast<double>(bytes) / 1e6 / write, parallel.seconds / write, single.seconds / write,
+                    program.c_str());
         std::filesystem::remove(path);
     }
     std::filesystem::remove_all(folder);
