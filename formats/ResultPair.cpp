@@ -18,6 +18,12 @@ bool CreateExclusively(const std::string& path)
     return true;
 }
 
+bool Exists(const std::string& path)
+{
+    struct stat info;
+    return ::lstat(path.c_str(), &info) == 0;
+}
+
 bool IsRegularFile(const std::string& path)
 {
     struct stat info;
@@ -38,6 +44,8 @@ bool ResultPair::Create()
             temp_[f] = path_[f] + tag + ".part";
             backup_[f] = path_[f] + tag + ".old";
         }
+        if (Exists(backup_[0]) || Exists(backup_[1]))
+            continue;  // left by a killed run of a process with this number
         if (!CreateExclusively(temp_[0])) {
             if (errno == EEXIST)
                 continue;

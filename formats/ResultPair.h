@@ -11,7 +11,8 @@ public:
     ResultPair(const ResultPair&) = delete;
     ResultPair& operator=(const ResultPair&) = delete;
 
-    // Creates both temporaries, empty, under names no other writer has. Open
+    // Creates both temporaries, empty, under names that no other writer has
+    // (nor a killed one left for its old files' second names). Open
     // them to append ("ab"): truncating them again would make some file
     // systems write the whole file out at its close.
     bool Create();

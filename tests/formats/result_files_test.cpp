@@ -139,6 +139,23 @@ TEST_F(ResultPairTest, OpenReaderKeepsTheOldFile)
     EXPECT_EQ(text, "old fdt");
 }
 
+// A killed run of an earlier process with this one's number left the old
+// files under the names this run would keep them under.
+TEST_F(ResultPairTest, BackupNamesLeftByAKilledRunArePassedOver)
+{
+    const std::string tag = "." + std::to_string(::getpid()) + "-0.old";
+    WriteBytes(par + tag, "stale par");
+    WriteBytes(fdt + tag, "stale fdt");
+    WriteOld();
+    WriteNew();
+    ASSERT_TRUE(pair.Replace());
+    EXPECT_EQ(ReadBytes(par), "new par");
+    EXPECT_EQ(ReadBytes(fdt), "new fdt");
+    EXPECT_EQ(ReadBytes(par + tag), "stale par");
+    EXPECT_EQ(ReadBytes(fdt + tag), "stale fdt");
+    EXPECT_EQ(folder.Names().size(), 4u);
+}
+
 TEST_F(ResultPairTest, TemporariesAreOwnAndRemoved)
 {
     WriteOld();
