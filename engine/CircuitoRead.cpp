@@ -55,7 +55,8 @@ bool Circuito::ReadCircuit(std::vector<std::string>& lines)
 }
 
 // Another run on the same results goes first; its circuit file may be
-// rewritten meanwhile, so a run that waited reads it again.
+// rewritten meanwhile, so a run that waited reads it again. The holder puts
+// right what killed runs left.
 bool Circuito::LockResults(bool& waited)
 {
     ExclusiveLock::Result result = lock_.TryLock();
@@ -71,6 +72,7 @@ bool Circuito::LockResults(bool& waited)
         Fail("Cannot create file \"" + lock_.Path() + "\"");
         return false;
     }
+    files_.Recover();
     return true;
 }
 

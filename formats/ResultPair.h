@@ -23,10 +23,15 @@ public:
     bool Replace();
     // Removes the temporaries.
     void Discard();
+    // Puts right what killed runs left beside the pair: a pair they had not
+    // put in place wholly gets its old files back, and their temporaries and
+    // second names go. Only for the one writer of the pair, before Create.
+    void Recover();
 
 private:
     bool Backup(int file);
     void Restore(int file, bool putIn);
+    void Recover(const std::string& tag);
 
     std::string path_[2];
     std::string temp_[2];
