@@ -66,6 +66,11 @@ bool Circuito::LockResults(bool& waited)
     while (result == ExclusiveLock::Result::Busy) {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
         host_.ProcessMessages();
+        if (host_.WaitGivenUp()) {
+            ok_ = false;
+            abort = true;
+            return false;
+        }
         result = lock_.TryLock();
     }
     if (result == ExclusiveLock::Result::Failed) {
