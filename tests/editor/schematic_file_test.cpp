@@ -204,7 +204,10 @@ TEST(SchematicFile, DamagedLinesLoadWithoutHarm)
         {"C#1#2#99999999999999999999999#C1#5#0", 'C', 1, 2, 0, "C1", 5.0},
         {"L#1#2#13#L1#5#0", 'L', 1, 2, 5, "L1", 5.0},
         {"V#1#2#-3#V1#abc#0", 'V', 1, 2, 5, "V1", 0.0},
-        {"G#-99999999999#999999999999#0#G1#2#0", 'G', -100000, 100000, 0, "G1", 2.0},
+        // Coordinates stay within one surface extent of the surface, so that a
+        // wire of a damaged file cannot make node numbering mark millions of points.
+        {"G#-99999999999#999999999999#0#G1#2#0", 'G', -1000, 2000, 0, "G1", 2.0},
+        {"W#5#-150000#5#150000#", 'W', 5, -1000, 0, "", 1.0},
         {"Z#1#2#3#Z1#5#0", 0, 0, 0, 0, "", 0.0},
         {"t#1#2#3", 0, 0, 0, 0, "", 0.0},
         {"#1#2", 0, 0, 0, 0, "", 0.0},
@@ -234,6 +237,8 @@ TEST(SchematicFile, DamagedLinesLoadWithoutHarm)
     auto k = ReadSchematicLine("K#5#5#0#K1##2", nullptr, "");
     EXPECT_EQ(k->Param[0], 2.0);
     EXPECT_EQ(k->Param[1], 0.0);
+    auto w = ReadSchematicLine("W#5#-150000#5#150000#", nullptr, "");
+    EXPECT_EQ(w->Y2, 2000);
 }
 
 TEST(SchematicFile, DamagedFileDrawsAndNumbersWithoutHarm)
