@@ -183,13 +183,22 @@ bool LoadSchema(Schematic& schematic, const std::string& path, TCanvas* canvas,
         error = "Cannot open file \"" + path + "\"";
         return false;
     }
+    bool text = false;  // a line other than an empty one
     try {
-        for (const std::string& line : lines)
+        for (const std::string& line : lines) {
+            text = text || !line.empty();
             if (auto part = ReadSchematicLine(line, canvas, subcktFolder))
                 schematic.Parts.push_back(std::move(part));
+        }
     } catch (const SubcktUndefined& e) {
         schematic.Parts.clear();
         error = e.what();
+        return false;
+    }
+    // Another program's file would open as an empty drawing, which a Save
+    // would write over it.
+    if (text && schematic.Parts.empty()) {
+        error = "\"" + path + "\" is not a schematic file!";
         return false;
     }
     schematic.Modified = false;

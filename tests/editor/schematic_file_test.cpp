@@ -293,6 +293,30 @@ TEST(SchematicFile, BadSymbolLineStopsTheLoadLikeAMissingFile)
     }
 }
 
+// A file of another program opens as no empty drawing that a Save could
+// write over it; an empty schematic is a file without text.
+TEST(SchematicFile, AFileWithTextButNoPartIsRefused)
+{
+    const std::string refused[] = {std::string(300, '\xFF'), "<?xml version=\"1.0\"?>\n<schematic/>\n",
+                                   std::string("\0\0\0\x01PK", 6), "hello\r\n\r\nworld\r\n"};
+    for (const std::string& bytes : refused) {
+        TempFolder folder;
+        WriteBytes(folder / "other.sch", bytes);
+        Schematic s;
+        std::string error;
+        EXPECT_FALSE(LoadSchema(s, folder / "other.sch", nullptr, folder.Folder(), error)) << bytes;
+        EXPECT_EQ(error, "\"" + folder / "other.sch" + "\" is not a schematic file!");
+        EXPECT_TRUE(s.Parts.empty());
+    }
+    for (const std::string bytes : {"", "\r\n\r\n"}) {
+        TempFolder folder;
+        WriteBytes(folder / "empty.sch", bytes);
+        Schematic s;
+        std::string error;
+        EXPECT_TRUE(LoadSchema(s, folder / "empty.sch", nullptr, folder.Folder(), error)) << error;
+    }
+}
+
 TEST(SchematicFile, MissingFileIsReported)
 {
     TempFolder folder;
