@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QImage>
+#include <QPushButton>
 #include <QTextBrowser>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -73,6 +74,42 @@ TEST_F(SchematicFiles, AFileThatCannotBeReadClosesItsWindow)
     ProcessEvents();
     EXPECT_EQ(f.dialogs.shown.size(), 1u);
     EXPECT_TRUE(f.form->Children().empty());
+}
+
+// Through the real window: another program's file is refused and stays as
+// it was; a damaged file whose resistor is named "R 1" opens, but no circuit
+// file is written for it until the dialog has renamed it.
+TEST_F(SchematicFiles, DamagedFilesAreReportedAndLoseNothing)
+{
+    const std::string other(200, '\xFF');
+    WriteBytes(f.folder / "other.sch", other);
+    f.form->OpenFile(f.folder / "other.sch");
+    ProcessEvents();
+    EXPECT_EQ(f.Messages(), std::vector<std::string>{"\"" + f.folder / "other.sch" + "\" is not a schematic file!"});
+    EXPECT_TRUE(f.form->Children().empty());
+    EXPECT_EQ(ReadBytes(f.folder / "other.sch"), other);
+
+    std::string text = ReadBytes(f.Schematic("rc_lowpass.sch"));
+    text.replace(text.find("#R1#"), 4, "#R 1#");
+    WriteBytes(f.folder / "rc_lowpass.sch", text);
+    TFormSch& w = f.Open(f.folder / "rc_lowpass.sch");
+    ASSERT_EQ(w.Document().Parts.size(), 10u);
+    f.dialogs.shown.clear();
+    w.ButtAnalisi->click();
+    EXPECT_EQ(f.Messages(), std::vector<std::string>{"Component \"R 1\": The name of this component must not "
+                                                     "contain blanks, control characters or # !"});
+    EXPECT_FALSE(std::filesystem::exists(f.folder / "rc_lowpass.crc"));
+
+    AnswerModal([](QDialog& dialog) {
+        auto& edit = static_cast<TFormEdit&>(dialog);
+        Type(edit.Nome, "R1");
+        QTest::mouseClick(edit.OK, Qt::LeftButton);
+    });
+    QTest::mouseClick(w.PBox, Qt::RightButton, Qt::NoModifier, QPoint(190, 150));
+    w.ButtAnalisi->click();
+    EXPECT_NE(ReadBytes(f.folder / "rc_lowpass.crc").find("\r\nR1 "), std::string::npos);
+    EXPECT_EQ(ReadBytes(f.folder / "rc_lowpass.sch"), text) << "the file changes only when saved";
+    f.dialogs.answer = MsgResult::No;
 }
 
 struct CloseCase {
