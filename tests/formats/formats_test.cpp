@@ -181,6 +181,19 @@ TEST(TextFileTest, RewriteKeepsTheFileMode)
     EXPECT_EQ(ReadBytes(path), "new");
 }
 
+// The rename that replaces a file would pass over its read-only mode.
+TEST(TextFileTest, AReadOnlyFileIsNotReplaced)
+{
+    TempFolder folder;
+    std::string path = folder / "settings";
+    std::ofstream(path) << "old";
+    ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+    EXPECT_FALSE(WriteFileAtomic(path, "new"));
+    EXPECT_FALSE(WriteTextLines(path, {"new"}));
+    EXPECT_EQ(ReadBytes(path), "old");
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"settings"}) << "no temporary file stays";
+}
+
 TEST(ParFileTest, ReadsEveryLine)
 {
     TempFolder folder;
