@@ -204,22 +204,49 @@ void TFormSch::FormKeyUp(int qtKey, Qt::KeyboardModifiers modifiers)
     Refresh();
 }
 
+void TFormSch::KeyPressed(const QKeyEvent& key)
+{
+    if (key.isAutoRepeat())
+        return;
+    if (key.modifiers().testFlag(Qt::ControlModifier))
+        pressedWithCtrl_.insert(key.key());
+    else
+        pressedWithCtrl_.erase(key.key());
+}
+
+void TFormSch::KeyReleased(const QKeyEvent& key)
+{
+    if (key.isAutoRepeat())
+        return;
+    Qt::KeyboardModifiers modifiers = key.modifiers();
+    if (pressedWithCtrl_.erase(key.key()) > 0)
+        modifiers |= Qt::ControlModifier;
+    RunGuarded([&] { FormKeyUp(key.key(), modifiers); });
+}
+
 // Every key released in the window or one of its controls reaches FormKeyUp
 // once: the control that has the focus passes it on only when it needs the
 // release itself (a button's space bar).
 bool TFormSch::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::KeyPress)
+        KeyPressed(*static_cast<QKeyEvent*>(event));
     if (event->type() != QEvent::KeyRelease)
         return SchematicChild::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->isAutoRepeat())
         return false;
-    RunGuarded([&] { FormKeyUp(key->key(), key->modifiers()); });
+    KeyReleased(*key);
     return key->key() != Qt::Key_Space && key->key() != Qt::Key_Select;
+}
+
+void TFormSch::keyPressEvent(QKeyEvent* event)
+{
+    KeyPressed(*event);
+    SchematicChild::keyPressEvent(event);
 }
 
 void TFormSch::keyReleaseEvent(QKeyEvent* event)
 {
-    if (!event->isAutoRepeat())
-        RunGuarded([&] { FormKeyUp(event->key(), event->modifiers()); });
+    KeyReleased(*event);
 }
