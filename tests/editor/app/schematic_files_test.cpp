@@ -181,6 +181,19 @@ TEST_F(SchematicFiles, TheFrameStaysWhenTheSaveOfItsSchematicIsCancelled)
     EXPECT_EQ(f.dialogs.requests.size(), 1u);
 }
 
+// Closing the frame asks about a modified window behind another: it comes to
+// the front first, so that the user sees which drawing the question is about.
+TEST_F(SchematicFiles, TheWindowAskedAboutComesToTheFront)
+{
+    TFormSch* drawn = &f.New();
+    Place(*drawn, drawn->Resistore, 100, 100);
+    f.New();
+    f.dialogs.answer = MsgResult::Cancel;
+    EXPECT_FALSE(f.form->close());
+    ASSERT_EQ(f.dialogs.shown.size(), 1u);
+    EXPECT_EQ(f.form->ActiveChild(), drawn);
+}
+
 // The parts span (100, 100) to (300, 200): the picture is 280 x 180.
 TEST_F(SchematicFiles, ThePictureIsThePartsBoxWithMargins)
 {
