@@ -14,19 +14,10 @@
 #include "formats/Handshake.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
+#include "platform/Latin1.h"
 #include "platform/StartProgram.h"
 
 namespace {
-
-QString Latin1(const std::string& text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string Bytes(const QString& text)
-{
-    return text.toLatin1().toStdString();
-}
 
 std::string CannotStart(const std::string& program)
 {
