@@ -9,7 +9,6 @@
 #include <QTableWidget>
 
 #include "platform/Application.h"
-#include "platform/Dialogs.h"
 #include "platform/Latin1.h"
 
 TFormTransistor::TFormTransistor(QWidget* parent)
@@ -94,9 +93,5 @@ TransistorForm TFormTransistor::Entered() const
 
 void TFormTransistor::OKClick()
 {
-    std::string message = Entered().OKClick();
-    if (message.empty())
-        accept();
-    else
-        ShowMessage(message);
+    AcceptUnless(Entered().OKClick());
 }
