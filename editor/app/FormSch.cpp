@@ -203,7 +203,6 @@ void TFormSch::BuildSurface()
     connect(PBox, &CanvasView::MouseDown, this, Guarded(this, &TFormSch::PBoxMouseDown));
     connect(PBox, &CanvasView::MouseMove, this, Guarded(this, &TFormSch::PBoxMouseMove));
     connect(PBox, &CanvasView::MouseUp, this, Guarded(this, &TFormSch::PBoxMouseUp));
-    connect(PBox, &CanvasView::Painting, this, [this](TCanvas&) { editor_->Repaint(); });
 
     PanelText = new QFrame(ScrollBox1->viewport());
     PanelText->setObjectName("PanelText");

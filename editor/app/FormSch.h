@@ -152,6 +152,9 @@ private:
 
     // The surface and the text panel show the core's state again.
     void Refresh();
+    // The text panel's edit shows the text with the marker just added and
+    // takes the focus, the caret at the end.
+    void ContinueTyping();
     // The mouse's position on the surface.
     Pt Cursor() const;
     CommandContext Context() const;

@@ -96,14 +96,17 @@ void TFormSch::TextCancClick()
 void TFormSch::ApiceButClick()
 {
     editor_->Text().AppendSuperscript();
-    EditText->setText(Latin1(editor_->Text().Text));
-    EditText->setFocus();
-    EditText->end(false);
+    ContinueTyping();
 }
 
 void TFormSch::PediceButClick()
 {
     editor_->Text().AppendSubscript();
+    ContinueTyping();
+}
+
+void TFormSch::ContinueTyping()
+{
     EditText->setText(Latin1(editor_->Text().Text));
     EditText->setFocus();
     EditText->end(false);
