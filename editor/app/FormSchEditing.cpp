@@ -11,6 +11,7 @@
 #include "platform/CanvasView.h"
 #include "platform/Help.h"
 #include "platform/Latin1.h"
+#include "platform/PathText.h"
 
 namespace {
 
@@ -53,7 +54,7 @@ void TFormSch::Refresh()
             EditText->setFocus();
         }
     }
-    setWindowTitle(Latin1(editor_->Caption()));
+    setWindowTitle(DisplayText(editor_->Caption()));
     PBox->update();
 }
 
@@ -133,7 +134,7 @@ void TFormSch::MosfetButtClick()
 void TFormSch::ListSubClick()
 {
     if (QListWidgetItem* item = ListSub->currentItem())
-        editor_->ChooseSubcircuit(Bytes(item->text()));
+        editor_->ChooseSubcircuit(Bytes(item->data(Qt::UserRole).toString()));
     Refresh();
 }
 

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QImage>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <filesystem>
@@ -109,6 +110,30 @@ TEST_F(SchematicFiles, DamagedFilesAreReportedAndLoseNothing)
     w.ButtAnalisi->click();
     EXPECT_NE(ReadBytes(f.folder / "rc_lowpass.crc").find("\r\nR1 "), std::string::npos);
     EXPECT_EQ(ReadBytes(f.folder / "rc_lowpass.sch"), text) << "the file changes only when saved";
+    f.dialogs.answer = MsgResult::No;
+}
+
+// Folder and file names are UTF-8 bytes: the caption shows them as they are,
+// and a subcircuit named with an accent is listed so and placed.
+TEST_F(SchematicFiles, NamesWithAccentsShowAsTheyAreAndWork)
+{
+    const std::string folder = f.folder / "T\xC3\xA9l\xC3\xA9" "chargements";
+    std::filesystem::create_directories(folder);
+    std::filesystem::copy_file(f.Schematic("rc_lowpass.sch"), folder + "/rc.sch");
+    TFormSch& w = f.Open(folder + "/rc.sch");
+    EXPECT_EQ(w.windowTitle(), QString::fromUtf8("Schema: ") + QString::fromStdString(folder + "/rc.sch"));
+
+    std::filesystem::create_directories(f.folder / "SubCkt");
+    WriteBytes(f.folder / "SubCkt/r\xC3\xA9seau.sbc", "4 4 L2 R2 \r\nR1 1 2 1 0\r\n");
+    TFormSch& other = f.New();
+    ASSERT_EQ(other.ListSub->count(), 1);
+    EXPECT_EQ(other.ListSub->item(0)->text(), QString::fromUtf8("r\u00e9seau"));
+    other.ListSub->setCurrentRow(0);
+    other.ListSubClick();
+    Click(other, 300, 300);
+    ASSERT_EQ(other.Document().Parts.size(), 1u);
+    EXPECT_EQ(other.Document().Parts[0]->Text, "r\xC3\xA9seau");
+    EXPECT_TRUE(f.dialogs.shown.empty());
     f.dialogs.answer = MsgResult::No;
 }
 
