@@ -231,7 +231,7 @@ TEST(ResultWindow, SweepDialogRoundTrip)
 TEST(ResultWindow, DecliningALargeSymbolicTextShowsTheNumericView)
 {
     TempFolder dir;
-    std::vector<TestTerm> num(10000, TestTerm{1e-4, 0, {}});
+    std::vector<FileTerm> num(10000, FileTerm{1e-4, 0, {}});
     FakeHost host;
     host.answer = false;
     ResultWindow window(host);
@@ -319,7 +319,7 @@ public:
 TEST(ResultWindow, CommandsDuringAComputationWaitOrAreRefused)
 {
     TempFolder dir;
-    std::vector<TestTerm> num(2000, TestTerm{1e-3, 0, {0}});
+    std::vector<FileTerm> num(2000, FileTerm{1e-3, 0, {0}});
     FakeHost host;
     ResultWindow window(host);
     window.OpenFdt(WriteFunction(dir, "big", "R C", "1000 1e-6", num, {{1, 0, {}}, {1, 1, {0, 1}}}), Remembered());
