@@ -123,6 +123,17 @@ bool ReadParFile(const std::string& path, ParFile& par, std::string& error)
     return true;
 }
 
+bool ReadAnalysedParFile(const std::string& path, ParFile& par, std::string& error)
+{
+    if (!ReadParFile(path, par, error))
+        return false;
+    if (!par.hasCounts || par.numeratorTerms == 0 || par.denominatorTerms == 0) {
+        error = "File " + path + ". Simulation aborted (0 terms)!";
+        return false;
+    }
+    return true;
+}
+
 std::string ParCountLine(unsigned degree, unsigned terms)
 {
     return std::to_string(degree) + " " + std::to_string(terms) + "\r\n";

@@ -31,12 +31,8 @@ bool FDT::LoadParFile(const std::string& path, std::string& error)
     fdtPath = path;
     parPath = ChangeFileExt(path, ".par");
     ParFile par;
-    if (!ReadParFile(parPath, par, error))
+    if (!ReadAnalysedParFile(parPath, par, error))
         return false;
-    if (!par.hasCounts || par.numeratorTerms == 0 || par.denominatorTerms == 0) {
-        error = "File " + parPath + ". Simulation aborted (0 terms)!";
-        return false;
-    }
     numeratorDegree = static_cast<int>(par.numeratorDegree);
     denominatorDegree = static_cast<int>(par.denominatorDegree);
     numeratorTerms = par.numeratorTerms;

@@ -42,19 +42,7 @@ bool TermScan::Run(OnTerm&& onTerm, std::string& error)
         error = "The file " + path + " cannot be read!";
         return false;
     }
-    struct WaitWindow {
-        Progress* p;
-        WaitWindow(Progress* progress, bool show, bool abortButton) : p(show ? progress : nullptr)
-        {
-            if (p)
-                p->Begin(abortButton);
-        }
-        ~WaitWindow()
-        {
-            if (p)
-                p->End();
-        }
-    } wait(progress, showWait, canAbort);
+    ProgressScope wait(showWait ? progress : nullptr, canAbort);
     int section = 0, shown = 0;
     std::int64_t done = 0, nextReport = 1024;
     std::size_t available = 0;
