@@ -56,3 +56,28 @@ TEST(ViewRender, EveryViewOfOneAndThreeCurves)
         }
     }
 }
+
+// The delay of the amplifier example lies below a microsecond: its curve
+// runs over the height of the plot instead of along its bottom.
+TEST(ViewRender, ADelayOfNanosecondsFillsThePlot)
+{
+    TempFolder dir;
+    for (const char* ext : {".fdt", ".par"})
+        WriteBytes(dir / (std::string("ce") + ext),
+                   ReadBytes(std::string(TERVOX_SOURCE_DIR) + "/examples/ce_amplifier" + ext));
+    FakeHost host;
+    ResultWindow window(host);
+    window.OpenFdt(dir / "ce.fdt", Remembered("1000", "1e10", "1e-6"));
+    window.ShowView(View::Delay);
+    ASSERT_TRUE(host.errors.empty()) << host.errors[0];
+    DrawLog log;
+    ASSERT_TRUE(window.Paint(log, W, H));
+    int top = H, bottom = 0;
+    for (const DrawLog::Stroke& s : log.strokes)
+        if (s.pen == clBlue) {
+            top = std::min({top, s.y1, s.y2});
+            bottom = std::max({bottom, s.y1, s.y2});
+        }
+    EXPECT_GT(bottom - top, (430 - 30) / 2);
+    EXPECT_LT(window.Model().samples.axisMax, 1e-6);
+}
