@@ -70,11 +70,13 @@ bool FDT::ComputeTimeResponse(int kind, std::string& error)
         double y[kTimeSteps + 1] = {};
         if (S > 0 && nd >= 0)
             PadeImpulse(n, nd, d, S, h, gain[c], y);
+        // Samples 0 and 1 are not drawn, so they leave the range alone.
+        samples.y[1][c] = y[1];
         for (int l = 1; l <= kTimeSteps; ++l) {
             samples.x[l] = l * h;
-            StoreSample(l, c, y[l]);
+            if (l > 1)
+                StoreSample(l, c, y[l]);
         }
-        samples.invalid[1][c] = 1;
     }
     samples.x[0] = 0.0;
     viewKind = kind + 5;
