@@ -244,6 +244,10 @@ TEST(ParFileTest, DamagedFilesRefused)
         "R1 \r\n1 \r\n2\r\n3 4\r\n",              // a term count missing
         "R1 \r\n1 \r\n0 1\r\n0 1\r\n1 2 3\r\n9\r\n1 \r\n",  // swept component out of range
         "R1 \r\n1 \r\n0 1\r\n0 1\r\n1 2 3\r\n0\r\n1 2 3 4 5 6 7 \r\n",  // seven values
+        "R1 C1 \r\n1 nan \r\n",                   // a value that is no finite number
+        "R1 \r\n1e999 \r\n",
+        "R1 \r\n1 \r\n0 1\r\n0 1\r\n1 inf 3\r\n",   // an interval that is no finite number
+        "R1 \r\n1 \r\n0 1\r\n0 1\r\n1 2 3\r\n0\r\n1 -nan \r\n",  // a sweep value likewise
         "R1 \r\n",
     };
     TempFolder folder;
