@@ -1,9 +1,11 @@
 #pragma once
 // Reads both sections of a network-function file, refusing records that lie
-// outside the degrees or the element list. Terms are decoded in place from
+// outside the degrees or the element list or whose coefficient is no finite
+// number. Terms are decoded in place from
 // the file buffer. Every 1024 terms the progress is told and, with canAbort,
 // asked whether the user pressed Abort.
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -59,6 +61,8 @@ bool TermScan::Run(OnTerm&& onTerm, std::string& error)
                 ++section;
                 continue;
             }
+            if (!std::isfinite(t.coefficient))
+                return Damaged("a term's coefficient is not a finite number", error);
             if (t.power > degree[section])
                 return Damaged("a term's power of s is above the degree of its polynomial", error);
             std::uint8_t top = 0;

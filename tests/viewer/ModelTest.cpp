@@ -266,6 +266,8 @@ TEST(Model, CorruptFilesAreRefused)
         {"no end record", goodPar, num, den, 10, "fdt"},
         {"power above degree", goodPar, {{1.0, 2, {}}}, den, 0, "fdt"},
         {"symbol beyond line 1", goodPar, {{1.0, 0, {2}}}, den, 0, "fdt"},
+        {"coefficient not a number", goodPar, {{std::nan(""), 0, {}}}, den, 0, "fdt"},
+        {"infinite coefficient", goodPar, num, {{1.0, 0, {}}, {-INFINITY, 1, {0, 1}}}, 0, "fdt"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
