@@ -31,7 +31,7 @@ bool FDT::ComputeTimeResponse(int kind, std::string& error)
     if (!(endTime > 0) || !std::isfinite(endTime))
         return fail(Msg::InvalidEndTime);
     ResetDataRange();
-    if (!EvaluateCoefficients(error)) {
+    if (!EvaluateCoefficients(error) || !FiniteCoefficients(error)) {
         viewKind = View::Symbolic;
         return false;
     }

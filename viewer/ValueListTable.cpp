@@ -26,12 +26,13 @@ void ListTable::Resize(int rows, int columns)
 namespace {
 
 // The coefficients of every curve, also while the window shows the Phasor
-// view (whose evaluation computes only the phasor).
+// view (whose evaluation computes only the phasor); false when they are not
+// finite numbers.
 bool EvaluateRows(FDT& f, std::string& error)
 {
     const int kind = f.viewKind;
     f.viewKind = View::None;
-    bool ok = f.EvaluateCoefficients(error);
+    bool ok = f.EvaluateCoefficients(error) && f.FiniteCoefficients(error);
     f.viewKind = kind;
     return ok;
 }

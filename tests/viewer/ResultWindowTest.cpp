@@ -3,6 +3,7 @@
 #include "ViewFixtures.h"
 #include "viewer/Messages.h"
 #include "viewer/NumericText.h"
+#include "viewer/ValueListTable.h"
 
 namespace {
 
@@ -150,6 +151,29 @@ TEST(ResultWindow, PhasorAtAPoleOrWithValuesThatAreNoNumbers)
     w.window.controls.grid[1].value = "nan";
     w.window.ValTxClick();
     EXPECT_FALSE(w.window.Model().phasorValid);
+}
+
+// Values whose products overflow a double leave no finite coefficient: every
+// computed view and the value list say so instead of drawing nothing.
+TEST(ResultWindow, CoefficientsBeyondADoubleAreReported)
+{
+    TempFolder dir;
+    Opened w(WriteLowPass(dir));
+    w.window.controls.grid = {{"R", "1e300"}, {"C", "1e300"}};
+    for (int kind : {View::Gain, View::Loss, View::Phase, View::Delay, View::PoleZero, View::Step, View::Impulse}) {
+        SCOPED_TRACE(kind);
+        w.host.errors.clear();
+        w.window.ShowView(kind);
+        ASSERT_EQ(w.host.errors, std::vector<std::string>{Msg::NotFiniteCoefficients});
+        EXPECT_EQ(w.window.Model().GetViewKind(), View::Symbolic);
+    }
+    std::string error;
+    ListTable table;
+    ListSettings settings = NewListSettings("1", "10", true);
+    EXPECT_FALSE(FillValueTable(w.window.Model(), settings, table, error));
+    EXPECT_EQ(error, Msg::NotFiniteCoefficients);
+    EXPECT_FALSE(FillPoleZeroTable(w.window.Model(), table, error));
+    EXPECT_EQ(error, Msg::NotFiniteCoefficients);
 }
 
 TEST(ResultWindow, SweptComponentShowsParamAndIsNotReadBack)
