@@ -194,6 +194,11 @@ void ResultWindow::ReadPanel()
         endTime = 1.0;
     }
     FDT& f = model_;
+    std::string error;
+    if (!ReadComponentGrid(f, controls.grid, error)) {
+        host_.ShowMessage(error);
+        return;
+    }
     f.endTime = endTime;
     f.hzUnits = controls.hz;
     double start = StrToD(controls.start), end = StrToD(controls.end);
@@ -211,7 +216,6 @@ void ResultWindow::ReadPanel()
     f.yLinear = controls.yLinear;
     f.xLinear = controls.xLinear;
     f.zoomed = false;
-    ReadComponentGrid(f, controls.grid);
     Refresh();
 }
 

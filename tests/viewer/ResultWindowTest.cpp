@@ -148,9 +148,12 @@ TEST(ResultWindow, PhasorAtAPoleOrWithValuesThatAreNoNumbers)
     w.window.controls.start = "1";
     w.window.ValTxClick();
     EXPECT_TRUE(w.window.Model().phasorValid);
+    // A value that is no finite number is refused: the phasor stays.
     w.window.controls.grid[1].value = "nan";
     w.window.ValTxClick();
-    EXPECT_FALSE(w.window.Model().phasorValid);
+    EXPECT_EQ(w.host.messages, std::vector<std::string>{"'nan' is not a valid floating point value"});
+    EXPECT_EQ(w.window.Model().GetCompo(1).value, 1000);
+    EXPECT_TRUE(w.window.Model().phasorValid);
 }
 
 // Values whose products overflow a double leave no finite coefficient: every
