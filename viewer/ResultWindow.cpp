@@ -244,8 +244,9 @@ void ResultWindow::ParameterDone(bool ok, const ParamDialogState& dialog)
     if (!CanSweep())
         return;
     RunCommand([&] {
-        if (ok)
-            ApplyParamDialog(model_, dialog, controls.grid);
+        std::string error;
+        if (ok && !ApplyParamDialog(model_, dialog, controls.grid, error))
+            host_.ShowMessage(error);
         ReadPanel();
     });
 }

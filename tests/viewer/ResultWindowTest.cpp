@@ -253,6 +253,15 @@ TEST(ResultWindow, SweepDialogRoundTrip)
     EXPECT_EQ(f.GetCompo(1).value, 2.2e-6);
     EXPECT_EQ(w.window.controls.grid[1].value, "2.2E-6");
     EXPECT_EQ(f.GetCompo(0).value, 1000);
+
+    // A value beyond a double is reported and changes nothing.
+    dialog = w.window.ParameterDialog();
+    dialog.edits = {"1000", "1e999", "", "", "", ""};
+    w.window.ParameterDone(true, dialog);
+    EXPECT_EQ(w.host.messages, std::vector<std::string>{"'1e999' is not a valid floating point value"});
+    EXPECT_EQ(f.curveCount, 1);
+    EXPECT_EQ(f.curveValues[1], 2000);
+    EXPECT_EQ(w.window.controls.caption, "h.fdt - Gain");
 }
 
 TEST(ResultWindow, DecliningALargeSymbolicTextShowsTheNumericView)
