@@ -11,7 +11,8 @@ bool FDT::FrequencyChecks(bool withRoots, std::string& error)
         if (!RootChecks(zerosOk, polesOk, error))
             return false;
     }
-    if (!(wStart > 0 && wEnd > 0 && wStart < wEnd && std::isfinite(wEnd))) {
+    // The samples lie at wStart times powers of wEnd / wStart, which must be a number.
+    if (!(wStart > 0 && wEnd > 0 && wStart < wEnd && std::isfinite(wEnd / wStart))) {
         error = Msg::BadFrequencyLimits;
         return false;
     }

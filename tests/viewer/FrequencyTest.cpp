@@ -98,6 +98,8 @@ TEST(Frequency, FailuresAndTheirTexts)
         {{1}, {1, 1}, 10, 10, &FDT::ComputePhase, Msg::BadFrequencyLimits},
         {{1}, {1, 1}, 1, -10, &FDT::ComputeDelay, Msg::BadFrequencyLimits},
         {{1}, {1, 1}, 1, INFINITY, &FDT::ComputeGain, Msg::BadFrequencyLimits},
+        {{1}, {1, 1}, 6e-320, 1e10, &FDT::ComputeGain, Msg::BadFrequencyLimits},  // a ratio beyond a double
+        {{1}, {1, 1}, 1e-300, 1e300, &FDT::ComputePhase, Msg::BadFrequencyLimits},
         {{2}, {3}, 1, 10, &FDT::ComputePhase, Msg::NoPolesNoZeros},
         {{2}, {3}, 1, 10, &FDT::ComputeDelay, Msg::NoPolesNoZeros},
         {{2}, {3}, 0, 0, &FDT::PreparePoleZero, Msg::NoPolesNoZeros},
