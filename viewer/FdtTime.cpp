@@ -37,6 +37,7 @@ bool FDT::ComputeTimeResponse(int kind, std::string& error)
     }
     const bool impulse = kind == 1;
     const double h = endTime * 0.005;
+    bool drawn = false;
     for (int c = 0; c < curveCount; ++c) {
         int nd = numeratorEffective[c];
         int dd = denominatorEffective[c];
@@ -68,16 +69,20 @@ bool FDT::ComputeTimeResponse(int kind, std::string& error)
             d[1] = 0.0;
         }
         double y[kTimeSteps + 1] = {};
-        if (S > 0 && nd >= 0)
-            PadeImpulse(n, nd, d, S, h, gain[c], y);
+        if (S > 0 && nd >= 0 && !PadeImpulse(n, nd, d, S, h, gain[c], y))
+            return fail(Msg::InvalidEndTime);
         // Samples 0 and 1 are not drawn, so they leave the range alone.
         samples.y[1][c] = y[1];
         for (int l = 1; l <= kTimeSteps; ++l) {
             samples.x[l] = l * h;
             if (l > 1)
                 StoreSample(l, c, y[l]);
+            drawn = drawn || !samples.invalid[l][c];
         }
     }
+    // Not one sample to draw: the steps overflowed at this end time.
+    if (!drawn)
+        return fail(Msg::InvalidEndTime);
     samples.x[0] = 0.0;
     viewKind = kind + 5;
     return true;

@@ -78,7 +78,10 @@ TEST(Time, FailuresAndTheirTexts)
         const char* message;
     };
     for (const Case& c : {Case{{1}, {1, 1}, 0, Msg::InvalidEndTime}, Case{{1}, {1, 1}, -1, Msg::InvalidEndTime},
-                          Case{{1}, {1, 1}, NAN, Msg::InvalidEndTime}, Case{{2}, {3}, 1, Msg::NoPolesNoZeros}}) {
+                          Case{{1}, {1, 1}, NAN, Msg::InvalidEndTime}, Case{{2}, {3}, 1, Msg::NoPolesNoZeros},
+                          // Steps beyond what a double takes: nothing or nonsense to draw.
+                          Case{{1e8}, {1e8, 2e4, 1}, 1e-320, Msg::InvalidEndTime},
+                          Case{{1e8}, {1e8, 2e4, 1}, 1e307, Msg::InvalidEndTime}}) {
         for (int kind : {0, 1}) {
             SCOPED_TRACE(c.message);
             TempFolder dir;
