@@ -279,6 +279,12 @@ void ResultWindow::MouseUp(int x, int y)
         FormDati();
 }
 
+void ResultWindow::CursorHidden(TCanvas& canvas)
+{
+    if (plotReady_ && !controls.memoVisible && model_.loaded && !busy_)
+        mouse_.EraseCursorLine(model_, canvas);
+}
+
 std::string ResultWindow::MemoText() const
 {
     std::string text;

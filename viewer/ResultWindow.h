@@ -98,6 +98,8 @@ public:
     // Ends a zoom drag: the view is zoomed and computed again.
     void MouseUp(int x, int y);
     const CursorReadouts& Readouts() const { return mouse_.Readouts(); }
+    // The cursor window was hidden: its line goes from the plot.
+    void CursorHidden(TCanvas& canvas);
 
     // Copy and Print: the memo's text when it shows, else the plot.
     bool ShowsText() const { return controls.memoVisible; }

@@ -147,6 +147,28 @@ TEST(PlotMouse, RepaintTakesTheCursorLineAway)
     EXPECT_EQ(w.image.Image(), plain);
 }
 
+// A cursor line that no longer belongs goes: the zoom button pressed, the
+// cursor window hidden (at the next move, or at once when the window says so).
+TEST(PlotMouse, ACursorLineGoesWithTheCursorWindow)
+{
+    for (int way = 0; way < 3; ++way) {
+        SCOPED_TRACE(way);
+        Window w(false);
+        const QImage plain = w.image.Image().copy();
+        w.window.MouseMove(w.image, 300, 200, false, true);
+        ASSERT_NE(w.image.Image(), plain);
+        if (way == 0)
+            w.window.MouseMove(w.image, 310, 200, true, true);
+        else if (way == 1)
+            w.window.MouseMove(w.image, 310, 200, false, false);
+        else
+            w.window.CursorHidden(w.image);
+        EXPECT_EQ(w.image.Image(), plain);
+        w.window.CursorHidden(w.image);  // nothing is left to erase
+        EXPECT_EQ(w.image.Image(), plain);
+    }
+}
+
 TEST(PlotMouse, InvalidSampleReadsEmpty)
 {
     FDT f = PlotOf(View::Gain, 0, -60, -33, 1, 1000, 2);

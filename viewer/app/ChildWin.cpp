@@ -100,6 +100,11 @@ void TMDIChild::ConnectPanel()
     connect(PaintBox1, &CanvasView::MouseDown, this, Guarded(this, &TMDIChild::PaintBox1MouseDown));
     connect(PaintBox1, &CanvasView::MouseMove, this, Guarded(this, &TMDIChild::PaintBox1MouseMove));
     connect(PaintBox1, &CanvasView::MouseUp, this, Guarded(this, &TMDIChild::PaintBox1MouseUp));
+    if (FormCur)
+        connect(FormCur, &TFormCur::Hidden, this, [this] {
+            core_.CursorHidden(PaintBox1->Canvas());
+            PaintBox1->update();
+        });
 }
 
 QList<QAction*> TMDIChild::ChildMenus() { return menu_; }
