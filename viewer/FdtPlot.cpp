@@ -67,6 +67,8 @@ void FDT::Zoom(int x1, int y1, int x2, int y2)
         return std::clamp((x - frame.left) * 200 / (frame.right - frame.left) + 1, 0, 200);
     };
     int k1 = index(x1), k2 = index(x2);
+    if (k1 == k2)
+        return;  // a band narrower than a sample step holds no interval
     if (hzUnits) {
         fStart = samples.x[k1];
         fEnd = samples.x[k2];

@@ -88,6 +88,25 @@ TEST(PlotMouse, BandReleasedOutsideTheFrameTakesTheFrameEdge)
     EXPECT_EQ(f.GetViewKind(), View::Gain);
 }
 
+// A band one pixel wide holds no two samples: it changes nothing, where it
+// would give a bad interval and leave the plot for the symbolic text.
+TEST(PlotMouse, ABandOfOnePixelChangesNothing)
+{
+    Window w(false);
+    FDT& f = w.window.Model();
+    const double fStart = f.fStart, fEnd = f.fEnd, dataMin = f.samples.dataMin, dataMax = f.samples.dataMax;
+    w.window.MouseMove(w.image, 300, 100, true, false);
+    w.window.MouseDown(300, 100);
+    w.window.MouseMove(w.image, 301, 300, true, false);
+    w.window.MouseUp(301, 300);
+    EXPECT_TRUE(w.host.errors.empty());
+    EXPECT_EQ(f.GetViewKind(), View::Gain);
+    EXPECT_EQ(f.fStart, fStart);
+    EXPECT_EQ(f.fEnd, fEnd);
+    EXPECT_EQ(f.samples.dataMin, dataMin);
+    EXPECT_EQ(f.samples.dataMax, dataMax);
+}
+
 TEST(PlotMouse, CursorLineAndReadoutsOfOneCurve)
 {
     Window w(false);
