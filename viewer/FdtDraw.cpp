@@ -22,21 +22,28 @@ const char* TitleOf(int kind, bool yLinear)
 
 bool TimeView(int kind) { return kind == View::Step || kind == View::Impulse; }
 
-// Rows of 1-pixel dashes 5 pixels apart, labelled at the left of the frame.
+// Rows of 1-pixel dashes 5 pixels apart, labelled at the left of the frame
+// in a font small enough for the margin.
 void DrawYGrid(TCanvas& canvas, const FDT& f, const YAxis& axis)
 {
     const PlotFrame& fr = f.frame;
+    const std::vector<double> values = YGridValues(axis);
+    std::vector<std::string> labels;
+    for (double v : values)  // the accumulated steps may miss zero by a rounding: its label reads 0
+        labels.push_back(AxisLabel(std::abs(v) < std::abs(axis.step) * 1e-9 ? 0.0 : v));
+    const TFont font = canvas.Font();
+    FitLabels(canvas, labels, fr.left - 3);
     canvas.SetPen(clBtnShadow, 1);
     canvas.SetTextAlign(TextAlign::Right | TextAlign::Baseline);
-    for (double v : YGridValues(axis)) {
-        int y = f.ValueToY(v);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        int y = f.ValueToY(values[i]);
         for (int x = fr.left + 5; x <= fr.right - 5; x += 5) {
             canvas.MoveTo(x, y);
             canvas.LineTo(x + 1, y);
         }
-        // The accumulated steps may miss zero by a rounding: its label reads 0.
-        canvas.TextOut(fr.left - 3, y, AxisLabel(std::abs(v) < std::abs(axis.step) * 1e-9 ? 0.0 : v));
+        canvas.TextOut(fr.left - 3, y, labels[i]);
     }
+    canvas.SetFont(font);
 }
 
 // A gap at every invalid sample and every sample off the frame; the first

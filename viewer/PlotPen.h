@@ -2,6 +2,7 @@
 // Pens, fills and font sizes of the plots on a canvas.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/Canvas.h"
 
@@ -30,3 +31,8 @@ TFont SizedFont(const TFont& font, int points, bool bold, int pixelsPerInch);
 
 // sprintf "%g" of a grid value; a zero reads "0".
 std::string AxisLabel(double v);
+
+// The labels of an axis at the left of the frame must fit into its margin:
+// where the widest is wider than width pixels, the canvas font gets smaller
+// (down to 7 pixels) so that it fits. The caller restores the font.
+void FitLabels(TCanvas& canvas, const std::vector<std::string>& labels, int width);

@@ -66,6 +66,43 @@ TEST(PlotDraw, FrameTitleAndAxisLabelsFollowTheCanvasSize)
     }
 }
 
+// Labels wider than the margin of 50 pixels ("0.0001875", "-1.5e+10") are
+// drawn in a smaller font that fits it; the other texts keep the font.
+TEST(PlotDraw, WideLeftLabelsFitTheMargin)
+{
+    // Text half as wide as the font is high.
+    struct SizedLog : DrawLog {
+        TSize TextExtent(const std::string& text) override
+        {
+            return {static_cast<int>(text.size()) * std::abs(font.Height) / 2, std::abs(font.Height)};
+        }
+    };
+    FDT delay = PlotOf(View::Delay, 0.00025, 0, 0.0001);
+    FDT map = PlotOf(View::PoleZero, 0, 0, 0);
+    map.poleCount[0] = 1;
+    map.poles[kMaxCurves] = Complex(-1e10, 1.5e10);
+    for (FDT* f : {&delay, &map}) {
+        SizedLog log;
+        TFont font;
+        font.Height = -12;
+        log.SetFont(font);
+        f->Draw(log, W, H);
+        int left = 0;
+        for (const DrawLog::Text& t : log.texts) {
+            if (t.x != 48 && t.x != 47)
+                continue;
+            ++left;
+            EXPECT_LE(static_cast<int>(t.text.size()) * std::abs(t.font.Height) / 2, t.x) << t.text;
+            EXPECT_GE(std::abs(t.font.Height), 7);
+        }
+        EXPECT_GT(left, 3);
+        EXPECT_EQ(log.font.Height, -12);
+        const DrawLog::Text* title = log.Find(f == &delay ? "Time Delay (sec)" : "Poles and Zeros");
+        ASSERT_TRUE(title);
+        EXPECT_EQ(title->font.Height, -12);
+    }
+}
+
 TEST(PlotDraw, SixtyDecibelsInSixIntervalsOfDottedRows)
 {
     FDT f = PlotOf(View::Gain, 0, -60, -33);
