@@ -191,4 +191,12 @@ TEST(ValueListTable, PrintedRowsBreakIntoPages)
         }
     }
     EXPECT_EQ(row, 30);
+
+    // A column whose longest text is wider than 12 characters is one wider
+    // than that text.
+    table.cells[0][1] = "Amplitude (dB)";
+    pages = ListPrintPages(table, 20, 8, 300);
+    EXPECT_EQ(pages[0][1].x, 10 + 96);
+    EXPECT_EQ(pages[0][2].x, 10 + 96 + 15 * 8);
+    EXPECT_EQ(pages[1][2].x, 10 + 96 + 15 * 8);
 }
