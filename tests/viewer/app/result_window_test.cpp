@@ -16,6 +16,8 @@
 #include <QTimer>
 #include <QToolButton>
 #include <complex>
+#include <regex>
+#include <set>
 #include <numbers>
 
 #include "Fixture.h"
@@ -59,6 +61,32 @@ void PrintToPdf(TMDIChild& window, const std::string& path)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(path));
     window.PrintView(printer);
+}
+
+// The fill colours ("r g b scn") in force at the texts of a PDF that Qt wrote.
+std::set<std::string> PdfTextColours(const std::string& path)
+{
+    const std::string pdf = ReadBytes(path);
+    const std::regex colour("([0-9.]+ [0-9.]+ [0-9.]+) scn");
+    std::set<std::string> colours;
+    for (std::size_t at = pdf.find(">>\nstream\n"); at != std::string::npos; at = pdf.find(">>\nstream\n", at + 1)) {
+        if (pdf.rfind("/FlateDecode", at) < pdf.rfind("<<", at))
+            continue;
+        const std::size_t begin = at + 10, end = pdf.find("endstream", begin);
+        // qUncompress wants the size first; any size large enough will do.
+        const std::string text = qUncompress(QByteArray("\x01\x00\x00\x00", 4) + QByteArray(pdf.data() + begin,
+                                                                                           end - begin))
+                                     .toStdString();
+        // The colour in force where each text begins.
+        for (std::size_t bt = text.find("BT\n"); bt != std::string::npos; bt = text.find("BT\n", bt + 1)) {
+            std::smatch last;
+            std::string before = text.substr(0, bt);
+            for (auto it = std::sregex_iterator(before.begin(), before.end(), colour); it != std::sregex_iterator(); ++it)
+                last = *it;
+            colours.insert(last.empty() ? "none" : last[1].str());
+        }
+    }
+    return colours;
 }
 
 }  // namespace
@@ -283,6 +311,22 @@ TEST_F(ResultTest, PrintsAPlotOnOnePageAndALongTextOnSeveral)
     ASSERT_GT(window.Memo1->document()->blockCount(), 120);
     PrintToPdf(window, folder / "text.pdf");
     EXPECT_GE(PdfPages(folder / "text.pdf"), 2);
+}
+
+// The frame prints every document on its one printer: a text printed after a
+// plot is black, not in the colour the plot's last curve left on the printer.
+TEST_F(ResultTest, ATextPrintedAfterAPlotIsBlack)
+{
+    window.OpenFdt(Example("sallen_key"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(folder / "plot.pdf"));
+    window.Gain1->trigger();
+    window.PrintView(printer);
+    window.FdT1->trigger();
+    printer.setOutputFileName(QString::fromStdString(folder / "text.pdf"));
+    window.PrintView(printer);
+    EXPECT_EQ(PdfTextColours(folder / "text.pdf"), std::set<std::string>{"0 0 0"});
 }
 
 TEST_F(ResultTest, HelpOpensContext300)
