@@ -38,11 +38,13 @@ void FDT::DrawPoleZero(TCanvas& canvas, int w, int h)
 
     const PoleZeroMap map = ScalePoleZero();
     canvas.SetTextAlign(TextAlign::Center | TextAlign::Top);
+    std::vector<AxisMark> columns;
     for (double v : map.GridRe()) {
         int x = map.X(v);
         DottedLine(canvas, x, frame.top, x, frame.bottom);
-        canvas.TextOut(x, frame.bottom + 2, AxisLabel(v));
+        columns.push_back({x, AxisLabel(v)});
     }
+    DrawCentredLabels(canvas, columns, frame.bottom + 2);
     canvas.SetTextAlign(TextAlign::Right | TextAlign::Baseline);
     const std::vector<double> rows = map.GridIm();
     std::vector<std::string> labels;

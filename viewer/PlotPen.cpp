@@ -51,3 +51,18 @@ void FitLabels(TCanvas& canvas, const std::vector<std::string>& labels, int widt
     font.Height = font.Height < 0 ? -fitted : fitted;
     canvas.SetFont(font);
 }
+
+void DrawCentredLabels(TCanvas& canvas, const std::vector<AxisMark>& labels, int y)
+{
+    const int gap = canvas.TextExtent("0").cx;
+    bool first = true;
+    int right = 0;
+    for (const AxisMark& label : labels) {
+        const int half = canvas.TextExtent(label.text).cx / 2;
+        if (!first && label.x - half < right + gap)
+            continue;
+        canvas.TextOut(label.x, y, label.text);
+        right = label.x + half;
+        first = false;
+    }
+}
