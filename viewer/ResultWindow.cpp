@@ -66,6 +66,7 @@ void ResultWindow::Open(const std::string& path, const IntervalTexts& remembered
         controls.grid.clear();
         controls.parameterEnabled = false;
         controls.memoLines.clear();
+        ++controls.memoVersion;
         controls.memoVisible = true;
         host_.ShowMessage(error);
         return;
@@ -144,7 +145,12 @@ void ResultWindow::ShowSymbolic()
     std::vector<std::string> lines;
     std::string error;
     switch (model_.SymbolicText(lines, error)) {
-    case Outcome::Done: controls.memoLines = std::move(lines); break;
+    case Outcome::Done:
+        if (lines != controls.memoLines) {  // the same text keeps the memo as it is
+            controls.memoLines = std::move(lines);
+            ++controls.memoVersion;
+        }
+        break;
     case Outcome::Aborted: break;
     case Outcome::Failed: host_.ShowMessage(error); break;
     }

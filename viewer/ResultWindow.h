@@ -54,6 +54,7 @@ struct ResultControls {
     std::string caption;
     bool memoVisible = true;  // Memo1 shown and PaintBox1 hidden, or the reverse
     std::vector<std::string> memoLines;
+    int memoVersion = 0;  // counts the changes of memoLines, for the window to show them
 };
 
 class ResultWindow {
