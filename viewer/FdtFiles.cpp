@@ -25,11 +25,14 @@ bool Exists(const std::string& path)
 
 bool FDT::LoadParFile(const std::string& path, std::string& error)
 {
-    Progress* window = progress;
-    *this = FDT();
-    progress = window;
-    fdtPath = path;
-    parPath = ChangeFileExt(path, ".par");
+    // Empty but for the wait window and the paths, also when the load fails.
+    auto reset = [&, window = progress] {
+        *this = FDT();
+        progress = window;
+        fdtPath = path;
+        parPath = ChangeFileExt(path, ".par");
+    };
+    reset();
     ParFile par;
     if (!ReadAnalysedParFile(parPath, par, error))
         return false;
@@ -59,10 +62,7 @@ bool FDT::LoadParFile(const std::string& path, std::string& error)
     }
     viewKind = View::Symbolic;
     if (!EvaluateCoefficients(error)) {
-        *this = FDT();
-        progress = window;
-        fdtPath = path;
-        parPath = ChangeFileExt(path, ".par");
+        reset();
         return false;
     }
     loaded = true;
