@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 
 #include "viewer/FDT.h"
@@ -66,13 +67,14 @@ bool FDT::ComputeGain(std::string& error)
     if (!StartSweep(false, error))
         return false;
     bool loss = viewKind == View::Loss;
-    for (int c = 0; c < curveCount; ++c) {
-        double k = std::fabs(gain[c]);
-        for (int u = 0; u < kSampleCount; ++u) {
-            double w = GridFrequency(u);
-            Complex s(0.0, w);
-            double n = std::abs(EvalPolynomial(numeratorRows[0].data() + c, numeratorDegree, s, kMaxCurves));
-            double d = std::abs(EvalPolynomial(denominatorRows[0].data() + c, denominatorDegree, s, kMaxCurves));
+    // The powers of s of a sample serve both polynomials of every curve.
+    Complex powers[256];  // the degrees are at most 255, the highest power a term holds
+    for (int u = 0; u < kSampleCount; ++u) {
+        PowersOf(Complex(0.0, GridFrequency(u)), std::max(numeratorDegree, denominatorDegree), powers);
+        for (int c = 0; c < curveCount; ++c) {
+            double k = std::fabs(gain[c]);
+            double n = std::abs(EvalWithPowers(numeratorRows[0].data() + c, numeratorDegree, powers, kMaxCurves));
+            double d = std::abs(EvalWithPowers(denominatorRows[0].data() + c, denominatorDegree, powers, kMaxCurves));
             if (!(n != 0.0 && d != 0.0 && std::isfinite(n) && std::isfinite(d))) {
                 samples.invalid[u][c] = 1;
                 continue;
