@@ -12,8 +12,9 @@ bool FDT::FrequencyChecks(bool withRoots, std::string& error)
         if (!RootChecks(zerosOk, polesOk, error))
             return false;
     }
-    // The samples lie at wStart times powers of wEnd / wStart, which must be a number.
-    if (!(wStart > 0 && wEnd > 0 && wStart < wEnd && std::isfinite(wEnd / wStart))) {
+    // The samples lie at wStart times powers of wEnd / wStart, or on a
+    // linear axis at steps of wEnd - wStart, which must be a number.
+    if (!(wStart > 0 && wEnd > 0 && wStart < wEnd && std::isfinite(xLinear ? wEnd - wStart : wEnd / wStart))) {
         error = Msg::BadFrequencyLimits;
         return false;
     }

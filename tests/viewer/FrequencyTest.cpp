@@ -129,6 +129,11 @@ TEST(Frequency, FailuresAndTheirTexts)
     std::string error;
     ASSERT_TRUE(f.ComputeGain(error));
     EXPECT_NEAR(f.samples.y[100][0], 20 * std::log10(0.5), 1e-12);
+    // A linear axis takes a start too small for the ratio of a logarithmic one.
+    f.xLinear = true;
+    f.wStart = 6e-320;
+    ASSERT_TRUE(f.ComputeGain(error)) << error;
+    EXPECT_DOUBLE_EQ(f.samples.x[200], 10 / (2 * M_PI));
 }
 
 TEST(Frequency, SamplesWithoutValueAreInvalidAndOutOfTheRange)
