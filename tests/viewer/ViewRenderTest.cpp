@@ -81,3 +81,24 @@ TEST(ViewRender, ADelayOfNanosecondsFillsThePlot)
     EXPECT_GT(bottom - top, (430 - 30) / 2);
     EXPECT_LT(window.Model().samples.axisMax, 1e-6);
 }
+
+// A plot area shrunk below its margins still draws every view of six curves,
+// and a print on a large page as well.
+TEST(ViewRender, TinyAndLargeAreasOfSixCurves)
+{
+    TempFolder dir;
+    FakeHost host;
+    ResultWindow window(host);
+    window.OpenFdt(WriteLowPass(dir, {"10 10000 0.01", "0", "1000 2000 5000 1e4 2e4 5e4"}), Remembered("10", "1e4", "0.01"));
+    for (int kind : {View::Gain, View::Loss, View::Phase, View::Delay, View::PoleZero, View::Step, View::Impulse,
+                     View::Numeric, View::Phasor}) {
+        window.ShowView(kind);
+        ASSERT_TRUE(host.errors.empty()) << host.errors[0];
+        for (auto [w, h] : {std::pair{1, 1}, std::pair{30, 30}, std::pair{80, 60}, std::pair{4000, 3000}}) {
+            SCOPED_TRACE(std::to_string(kind) + " " + std::to_string(w));
+            ImageCanvas image(w, h);
+            EXPECT_TRUE(window.Paint(image, w, h));
+            window.MouseMove(image, w / 2, h / 2, false, true);
+        }
+    }
+}
