@@ -77,5 +77,5 @@ double ListValue(ListField field, Complex h)
 
 std::string ListCellText(double v)
 {
-    return std::isfinite(v) ? GcvtText(v, 5) : "";
+    return std::isfinite(v) ? GcvtText(v == 0.0 ? 0.0 : v, 5) : "";
 }

@@ -74,4 +74,5 @@ TEST(ValueList, CountTextAndCells)
     EXPECT_EQ(ListCellText(ListValue(ListField::AmplitudeDb, Complex(0, 0))), "");
     EXPECT_EQ(ListCellText(std::nan("")), "");
     EXPECT_EQ(ListCellText(3.14159265), "3.1416");
+    EXPECT_EQ(ListCellText(-0.0), "0");  // the zero of s at the origin, found as -0
 }
