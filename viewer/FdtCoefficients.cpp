@@ -118,7 +118,7 @@ bool FDT::ComputePhasor(std::string& error)
     for (int section = 0; section < 2; ++section)
         for (int k = static_cast<int>(acc[section].size()) - 1; k >= 0; --k)
             if (acc[section][k] != Complex(0.0, 0.0))
-                sum[section] += acc[section][k] * IntPow(s, k);
+                sum[section] += acc[section][k] * IntPower(s, static_cast<unsigned>(k));
     phasorResult = sum[0] / sum[1];
     phasorValid = sum[1] != Complex(0.0, 0.0) && std::isfinite(phasorResult.real())
                   && std::isfinite(phasorResult.imag());

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <thread>
 
+#include "formats/ComplexPower.h"
 #include "formats/NumberText.h"
 #include "formats/ParFile.h"
 #include "formats/Paths.h"
@@ -55,6 +56,19 @@ TEST(NumberTextTest, StrToDIgnoresTheLocale)
     const char* text = "abc";
     EXPECT_EQ(StrToD(text, &end), 0.0);
     EXPECT_EQ(end, text);
+}
+
+// Repeated squaring: exact where the products are, as std::pow is not.
+TEST(ComplexPowerTest, IntegerPowersByRepeatedSquaring)
+{
+    EXPECT_EQ(IntPower({0, 1000}, 3), std::complex<double>(0, -1e9));
+    EXPECT_EQ(IntPower({0, 1}, 0), std::complex<double>(1, 0));
+    EXPECT_EQ(IntPower({0, 2}, 10), std::complex<double>(-1024, 0));
+    EXPECT_EQ(IntPower({1.5, -0.5}, 1), std::complex<double>(1.5, -0.5));
+    const std::complex<double> z(0.3, 0.7);
+    std::complex<double> product = 1.0;
+    for (unsigned n = 0; n < 40; ++n, product *= z)
+        EXPECT_LE(std::abs(IntPower(z, n) - product), 1e-14 * std::abs(product)) << n;
 }
 
 TEST(PathsTest, FrameworkForms)
