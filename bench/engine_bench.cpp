@@ -1,20 +1,33 @@
 // Term enumeration speed: RC ladders and a transistor amplifier in small-signal
-// form. For each circuit: terms, bytes, seconds, terms per second, and the
-// ratio of the enumeration time to writing as many bytes with the same writer.
-// With the path of Vimlo as argument it also runs the whole program on each
-// circuit from the command line: "run/core" is the time its log reports for
-// the run (message-loop hook included), "process/core" the whole process.
+// form. For each circuit, measured side by side: the enumeration on one thread
+// and spread over the workers (millions of terms per second, "same" when both
+// wrote identical bytes), the time and rate of writing as many bytes in
+// records of the same size with the same writer, and the ratios of both
+// enumerations to that write. With the path of Vimlo as argument it also runs the whole
+// program on each circuit from the command line: "run/core" is the time its
+// log reports for the run over the parallel core's, "peak MB" the program's
+// largest resident size. Each enumeration runs several times, one thread and
+// the workers taking turns, and the fastest time of each counts.
+//   engine_bench [Vimlo] [--workers n] [--runs n]
+//   (defaults: one worker per core the process may use, 3 runs)
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <sched.h>
 #include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 #include "Amplifier.h"
 #include "QuietHost.h"
 #include "engine/Circuito.h"
+#include "engine/ParallelWalk.h"
 #include "formats/BinaryFile.h"
 
 namespace {
@@ -35,6 +48,50 @@ double Seconds(std::chrono::steady_clock::time_point since)
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
 }
 
+struct Enumeration {
+    double seconds = 0;
+    std::uint64_t terms = 0;
+    std::string fdt;
+};
+
+// One analysis of the circuit file with the given number of workers; the
+// network-function file is renamed to keep it.
+Enumeration Enumerate(const std::string& path, int workers, const std::string& keepAs)
+{
+    QuietHost host;
+    auto start = std::chrono::steady_clock::now();
+    Circuito circuit(path, false, host);
+    Circuito::WalkSettings settings;
+    settings.workers = workers;
+    circuit.SetWalkSettings(settings);
+    circuit.Numerator();
+    circuit.Denominator();
+    Enumeration e;
+    e.seconds = Seconds(start);
+    if (!circuit.Ok()) {
+        std::fprintf(stderr, "the analysis of %s failed\n", path.c_str());
+        std::exit(1);
+    }
+    e.terms = circuit.numeratorTermCount + circuit.denominatorTermCount;
+    std::filesystem::rename(circuit.fdtPath, keepAs);
+    std::filesystem::remove(circuit.parPath);
+    e.fdt = keepAs;
+    return e;
+}
+
+bool SameBytes(const std::string& a, const std::string& b)
+{
+    std::ifstream x(a, std::ios::binary), y(b, std::ios::binary);
+    std::vector<char> p(1 << 20), q(1 << 20);
+    while (x && y) {
+        x.read(p.data(), static_cast<std::streamsize>(p.size()));
+        y.read(q.data(), static_cast<std::streamsize>(q.size()));
+        if (x.gcount() != y.gcount() || std::memcmp(p.data(), q.data(), static_cast<std::size_t>(x.gcount())) != 0)
+            return false;
+    }
+    return !x && !y;
+}
+
 // Writes bytes in records of the given size through the terms' writer.
 double WriteSeconds(const std::string& path, std::uint64_t bytes, std::size_t record)
 {
@@ -50,28 +107,74 @@ double WriteSeconds(const std::string& path, std::uint64_t bytes, std::size_t re
     return s;
 }
 
-// Runs Vimlo on the circuit; the seconds of its "Time:" log line, -1 on failure.
-double VimloRunSeconds(const std::string& vimlo, const std::string& circuit)
+struct ProgramRun {
+    double seconds = -1;  // of its "Time:" log line; -1 on failure
+    double peakMegabytes = 0;
+};
+
+// Runs Vimlo on the circuit from its command line.
+ProgramRun RunVimlo(const std::string& vimlo, const std::string& circuit, int workers)
 {
-    std::string command = "QT_QPA_PLATFORM=offscreen '" + vimlo + "' '" + circuit + "' 2>/dev/null";
-    std::FILE* output = popen(command.c_str(), "r");
-    if (!output)
-        return -1;
-    double seconds = -1;
+    ProgramRun run;
+    int out[2];
+    if (pipe(out) != 0)
+        return run;
+    const pid_t child = fork();
+    if (child == 0) {
+        dup2(out[1], 1);
+        close(out[0]);
+        close(out[1]);
+        std::freopen("/dev/null", "w", stderr);
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        if (workers > 0) {  // the program takes one worker per core it may use
+            cpu_set_t set;
+            CPU_ZERO(&set);
+            cpu_set_t mine;
+            sched_getaffinity(0, sizeof mine, &mine);
+            for (int c = 0, taken = 0; c < CPU_SETSIZE && taken < workers; ++c)
+                if (CPU_ISSET(c, &mine)) {
+                    CPU_SET(c, &set);
+                    ++taken;
+                }
+            sched_setaffinity(0, sizeof set, &set);
+        }
+        execl(vimlo.c_str(), vimlo.c_str(), circuit.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(out[1]);
+    std::FILE* output = fdopen(out[0], "r");
     char line[4096];
-    while (std::fgets(line, sizeof line, output)) {
+    while (output && std::fgets(line, sizeof line, output)) {
         long ms = 0;
         if (std::sscanf(line, "Time: %ld millisec", &ms) == 1)
-            seconds = static_cast<double>(ms) / 1000.0;
+            run.seconds = static_cast<double>(ms) / 1000.0;
     }
-    return pclose(output) == 0 ? seconds : -1;
+    if (output)
+        std::fclose(output);
+    int status = 0;
+    rusage usage{};
+    if (child < 0 || wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        run.seconds = -1;
+    run.peakMegabytes = static_cast<double>(usage.ru_maxrss) / 1024.0;
+    return run;
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    const std::string vimlo = argc > 1 ? argv[1] : "";
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    std::string vimlo;
+    int workers = 0, runs = 3;
+    for (int a = 1; a < argc; ++a) {
+        if (std::strcmp(argv[a], "--workers") == 0 && a + 1 < argc)
+            workers = std::atoi(argv[++a]);
+        else if (std::strcmp(argv[a], "--runs") == 0 && a + 1 < argc)
+            runs = std::max(1, std::atoi(argv[++a]));
+        else
+            vimlo = argv[a];
+    }
+    const int shownWorkers = workers > 0 ? workers : ParallelWalk::AvailableCores();
     const std::filesystem::path folder = std::filesystem::temp_directory_path() / "tervox-engine-bench";
     std::filesystem::create_directories(folder);
     struct Circuit {
@@ -81,34 +184,40 @@ int main(int argc, char** argv)
         {"ladder10", Ladder(10)}, {"ladder14", Ladder(14)}, {"ladder18", Ladder(18)},
         {"amplifier2", Amplifier(2)}, {"amplifier3", Amplifier(3)},
     };
-    std::printf("%-11s %11s %12s %9s %13s %11s %9s %13s\n", "circuit", "terms", "bytes", "seconds", "terms/s",
-                "enum/write", "run/core", "process/core");
+    std::printf("%d workers; Mterms/s = millions of terms per second\n", shownWorkers);
+    std::printf("%-11s %10s %9s %9s %9s %9s %9s %8s %5s %9s %9s %10s %9s %9s %8s\n", "circuit", "terms", "MB",
+                "1-thread", "Mterms/s", "parallel", "Mterms/s", "speedup", "same", "write", "MB/s", "par/write",
+                "1/write", "run/core", "peak MB");
     for (const Circuit& c : circuits) {
         const std::string path = (folder / (c.name + ".crc")).string();
         std::ofstream(path, std::ios::binary) << c.text;
-        QuietHost host;
-        auto start = std::chrono::steady_clock::now();
-        Circuito circuit(path, false, host);
-        circuit.Numerator();
-        circuit.Denominator();
-        const double core = Seconds(start);
-        const std::uint64_t terms = circuit.numeratorTermCount + circuit.denominatorTermCount;
-        const std::uint64_t bytes = std::filesystem::file_size(circuit.fdtPath);
-        const std::size_t record = static_cast<std::size_t>(bytes / (terms + 2));
-        const double write = WriteSeconds((folder / "write.bin").string(), bytes, record ? record : 10);
-        std::string ratios = "        -             -";
-        if (!vimlo.empty()) {
-            start = std::chrono::steady_clock::now();
-            const double run = VimloRunSeconds(vimlo, path);
-            char text[64];
-            std::snprintf(text, sizeof text, "%9.3f %13.3f", run / core, Seconds(start) / core);
-            ratios = run < 0 ? "   failed        failed" : text;
+        Enumeration single = Enumerate(path, 1, (folder / "single.fdt").string());
+        Enumeration parallel = Enumerate(path, workers, (folder / "parallel.fdt").string());
+        for (int r = 1; r < runs; ++r) {
+            single.seconds = std::min(single.seconds, Enumerate(path, 1, single.fdt).seconds);
+            parallel.seconds = std::min(parallel.seconds, Enumerate(path, workers, parallel.fdt).seconds);
         }
-        std::printf("%-11s %11llu %12llu %9.3f %13.0f %11.2f %s\n", c.name.c_str(),
-                    static_cast<unsigned long long>(terms), static_cast<unsigned long long>(bytes), core,
-                    static_cast<double>(terms) / core, core / write, ratios.c_str());
-        std::filesystem::remove(circuit.fdtPath);
-        std::filesystem::remove(circuit.parPath);
+        const bool same = single.terms == parallel.terms && SameBytes(single.fdt, parallel.fdt);
+        const std::uint64_t bytes = std::filesystem::file_size(parallel.fdt);
+        std::filesystem::remove(single.fdt);
+        std::filesystem::remove(parallel.fdt);
+        const std::size_t record = static_cast<std::size_t>(bytes / (parallel.terms + 2));
+        const double write = WriteSeconds((folder / "write.bin").string(), bytes, record ? record : 10);
+        std::string program = "        -        -";
+        if (!vimlo.empty()) {
+            const ProgramRun run = RunVimlo(vimlo, path, workers);
+            char text[64];
+            std::snprintf(text, sizeof text, "%9.3f %8.1f", run.seconds / parallel.seconds, run.peakMegabytes);
+            program = run.seconds < 0 ? "   failed   failed" : text;
+        }
+        const double terms = static_cast<double>(parallel.terms);
+        std::printf("%-11s %10llu %9.1f %9.3f %9.2f %9.3f %9.2f %8.2f %5s %9.3f %9.0f %10.2f %9.2f %s\n",
+                    c.name.c_str(), static_cast<unsigned long long>(parallel.terms), static_cast<double>(bytes) / 1e6,
+                    single.seconds, terms / single.seconds / 1e6, parallel.seconds, terms / parallel.seconds / 1e6,
+                    single.seconds / parallel.seconds, same ? "same" : "DIFF", write,
+                    static_cast<double>(bytes) / 1e6 / write, parallel.seconds / write, single.seconds / write,
+                    program.c_str());
+        std::filesystem::remove(path);
     }
     std::filesystem::remove_all(folder);
     return 0;

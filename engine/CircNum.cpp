@@ -2,9 +2,7 @@
 
 #include "engine/CircuitText.h"
 #include "engine/EngineHost.h"
-#include "formats/KindLetters.h"
 #include "formats/TextFile.h"
-#include "formats/Tokens.h"
 
 namespace {
 
@@ -41,19 +39,6 @@ void Port(MATRIX& m, int w, int p, int q, double k)
     Column(m, w, p, q, k);
 }
 
-// The tokens of a statement and its kind; no tokens for a blank or comment
-// line. False for a line that neither pass can take.
-bool Split(const std::string& raw, std::vector<std::string>& t, char& kind)
-{
-    const std::string line = TrimLine(raw);
-    t.clear();
-    if (line.empty() || line[0] == '*')
-        return true;
-    t = SplitBlanks(line);
-    kind = UpperChar(line[0]);
-    return kind == '.' || (Kind::IsCircuitElement(kind) && t.size() >= TokensNeeded(kind));
-}
-
 }  // namespace
 
 CircNum::CircNum(const std::string& path, EngineHost& host) : host_(host)
@@ -86,45 +71,41 @@ CircNum::CircNum(const std::string& path, EngineHost& host) : host_(host)
 
 bool CircNum::ReadLine(const std::string& line, int pass)
 {
-    std::vector<std::string> t;
-    char kind = 0;
-    if (!Split(line, t, kind))
+    Statement s;
+    if (!ReadStatement(line, s))
         return false;
-    if (t.empty())
-        return true;
-    return pass == 1 ? CountLine(kind, t) : StampLine(kind, t);
-}
-
-bool CircNum::CountLine(char kind, const std::vector<std::string>& t)
-{
-    if (kind == '.') {
-        if (UpperCase(t[0]) != ".IOUT")
-            return true;
-        if (t.size() < 3)
-            return false;
-        Node(t[1]);
-        Node(t[2]);
-        ++extras_;
-        return true;
-    }
-    for (std::size_t k = 1; k <= NodeTokens(kind); ++k)
-        Node(t[k]);
-    extras_ += ExtraVariables(kind);
+    if (pass == 1)
+        CountLine(s);
+    else
+        StampLine(s);
     return true;
 }
 
-bool CircNum::StampLine(char kind, const std::vector<std::string>& t)
+// Element and ".IOUT" lines register their nodes in order of appearance.
+void CircNum::CountLine(const Statement& s)
 {
-    if (kind == '.')
-        return StampDirective(t);
+    if (s.type != Statement::Type::Element && s.type != Statement::Type::Iout)
+        return;
+    for (const std::string& node : s.nodes)
+        Node(node);
+    extras_ += s.type == Statement::Type::Iout ? 1 : ExtraVariables(s.kind);
+}
+
+void CircNum::StampLine(const Statement& s)
+{
+    if (s.type == Statement::Type::Out || s.type == Statement::Type::Iout) {
+        StampOutput(s);
+        return;
+    }
+    if (s.type != Statement::Type::Element)
+        return;
     MATRIX& m = matrix_;
-    const int a = Node(t[1]);
-    const int b = Node(t[2]);
-    const int c = NodeTokens(kind) == 4 ? Node(t[3]) : 0;
-    const int d = NodeTokens(kind) == 4 ? Node(t[4]) : 0;
-    double v = 0.0;
-    if (kind != 'O' && !FiniteValue(t[NodeTokens(kind) + 1], v))
-        return false;
+    const int a = Node(s.nodes[0]);
+    const int b = Node(s.nodes[1]);
+    const int c = s.nodes.size() == 4 ? Node(s.nodes[2]) : 0;
+    const int d = s.nodes.size() == 4 ? Node(s.nodes[3]) : 0;
+    const double v = s.value;
+    const char kind = s.kind;
     switch (kind) {
     case 'G':
     case 'C': {
@@ -191,33 +172,26 @@ bool CircNum::StampLine(char kind, const std::vector<std::string>& t)
         Column(m, input_, a, b, v);
         break;
     }
-    return true;
 }
 
-bool CircNum::StampDirective(const std::vector<std::string>& t)
+void CircNum::StampOutput(const Statement& s)
 {
-    const std::string keyword = UpperCase(t[0]);
-    if (keyword == ".OUT") {
-        if (t.size() < 2)
-            return false;
-        if (t[1] == "0") {
-            output_ = 0;
-            return true;
-        }
-        auto it = nodeIndex_.find(UpperCase(t[1]));
-        if (it == nodeIndex_.end()) {
-            host_.ShowMessage("The output node " + t[1] + " is on no element line!");
-            ok_ = false;
-            return true;
-        }
-        output_ = it->second;
-    } else if (keyword == ".IOUT") {
-        if (t.size() < 3)
-            return false;
+    if (s.type == Statement::Type::Iout) {
         output_ = Extra();
-        Port(matrix_, output_, Node(t[1]), Node(t[2]), 1.0);
+        Port(matrix_, output_, Node(s.nodes[0]), Node(s.nodes[1]), 1.0);
+        return;
     }
-    return true;
+    if (s.nodes[0] == "0") {
+        output_ = 0;
+        return;
+    }
+    auto it = nodeIndex_.find(UpperCase(s.nodes[0]));
+    if (it == nodeIndex_.end()) {
+        host_.ShowMessage("The output node " + s.nodes[0] + " is on no element line!");
+        ok_ = false;
+        return;
+    }
+    output_ = it->second;
 }
 
 int CircNum::Node(const std::string& name)

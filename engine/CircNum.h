@@ -14,6 +14,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "engine/CircuitText.h"
 #include "engine/MATRIX.h"
 
 class EngineHost;
@@ -29,12 +30,12 @@ public:
     std::complex<double> Denominator(double x) const;
 
 private:
-    // The two passes over the lines after the title; false for a line they
-    // cannot take.
+    // The two passes over the lines after the title; false for a line that
+    // is no statement of the circuit file.
     bool ReadLine(const std::string& line, int pass);
-    bool CountLine(char kind, const std::vector<std::string>& t);
-    bool StampLine(char kind, const std::vector<std::string>& t);
-    bool StampDirective(const std::vector<std::string>& t);
+    void CountLine(const Statement& s);
+    void StampLine(const Statement& s);
+    void StampOutput(const Statement& s);
     int Node(const std::string& name);
     int Extra() { return next_++; }
     std::complex<double> Value(int column, double x) const;

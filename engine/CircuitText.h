@@ -1,26 +1,33 @@
 #pragma once
-// The circuit file's lexical rules, shared by the engine's two readers.
+// The circuit file's statement rules, one reading for both of the engine's
+// readers (the symbolic one and the numeric evaluator).
 #include <string>
 #include <vector>
 
-// Removes characters with codes 0 to 32 from both ends.
-std::string TrimLine(const std::string& line);
+// The most frequencies an ".APP" line may give.
+inline constexpr int kMaxAppFrequencies = 10;
 
-// Tokens an element line needs, its name included: 7 for H, E, F, K, Y and N
-// lines, 5 for the others (R, G, C, L, V, I with value and flag; O without).
-std::size_t TokensNeeded(char kind);
-// Node tokens of an element line: 4 for H, E, F, K, Y, N and O, else 2.
-std::size_t NodeTokens(char kind);
-// Node names beginning with '$' belong to the engine's own nodes.
-inline bool ReservedNode(const std::string& name) { return !name.empty() && name[0] == '$'; }
+// One line after the title. A blank line or a comment ('*') is no statement.
+// An element line names its kind (the upper-cased first character), its
+// nodes, value and symbolic flag; a directive line (first character '.')
+// names its keyword, and ".OUT", ".IOUT" and ".APP" their fields.
+struct Statement {
+    enum class Type { None, Element, Out, Iout, App, Directive };
+    Type type = Type::None;
+    char kind = 0;                    // of an element
+    std::string name;                 // of an element
+    std::vector<std::string> nodes;   // 2 or 4 of an element, 1 of .OUT, 2 of .IOUT
+    double value = 0.0;               // of an element other than O; .APP: the maximum error in percent
+    bool symbolic = false;            // of an element other than O: its flag begins with '0'
+    std::vector<double> frequencies;  // of .APP
+};
+
+// False for a line the circuit file does not allow: an unknown kind, too few
+// tokens, a node name of the engine's own ('$' first), a value that is not a
+// finite number, an ".OUT" without its node, an ".IOUT" without both, an
+// ".APP" without its count of 1 to 10 frequencies and all of them.
+bool ReadStatement(const std::string& line, Statement& statement);
 
 // ASCII upper case, for kind letters, keywords and case-insensitive names.
 std::string UpperCase(std::string text);
 char UpperChar(char c);
-
-// The number of a value token; false when it is not finite ("inf", "nan",
-// 1e309), which no element or frequency can take.
-bool FiniteValue(const std::string& token, double& value);
-
-// A flag token that begins with '0' marks the element symbolic.
-inline bool SymbolicFlag(const std::string& token) { return !token.empty() && token[0] == '0'; }

@@ -3,24 +3,21 @@
 // and current graphs, and generates the numerator and denominator terms.
 #include <complex>
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
+#include "engine/CircuitText.h"
 #include "engine/Componente.h"
 #include "engine/EngineHost.h"
+#include "engine/TreeWalk.h"
 #include "formats/BinaryFile.h"
 #include "formats/ExclusiveLock.h"
 #include "formats/ResultPair.h"
 
-class Graphs;
-class MStack;
-struct TERM;
-
 class Circuito {
 public:
-    static constexpr int kMaxFrequencies = 10;
+    static constexpr int kMaxFrequencies = kMaxAppFrequencies;
     static constexpr int kMaxSymbols = 256;
     static constexpr unsigned kBigOutputTerms = 200000;
 
@@ -44,6 +41,17 @@ public:
 
     // Set from the host's Abort command; stays set.
     void Abort() { abort = true; }
+
+    // How a section's enumeration is spread over threads. The calling thread
+    // walks alone first, so a small circuit never starts a thread; then the
+    // workers walk and the calling thread writes their records in order and
+    // lets the host's events run.
+    struct WalkSettings {
+        int workers = 0;                        // 0: one per core the process may use
+        std::uint64_t sequentialTerms = 50000;  // terms written before the workers start
+        std::uint64_t taskTerms = 8192;         // a worker's task hands on its rest after this many
+    };
+    void SetWalkSettings(const WalkSettings& settings) { walkSettings_ = settings; }
 
     // Read by the driver.
     int nodeCount = 0;
@@ -74,9 +82,8 @@ private:
     bool LockResults(bool& waited);
     bool Read(const std::vector<std::string>& lines);
     bool ParseLine(const std::string& line);
-    bool ParseDirective(const std::vector<std::string>& tokens);
-    void ParseTwoNodes(char kind, const std::vector<std::string>& tokens, double value);
-    void ParseFourNodes(char kind, const std::vector<std::string>& tokens, double value);
+    void ParseTwoNodes(const Statement& s);
+    void ParseFourNodes(const Statement& s);
     int Node(const std::string& name);
     int InternalNode();
     void AddBranch(const std::string& name, int a, int b, double value, bool symbolic);
@@ -87,27 +94,31 @@ private:
     void SortElements();
     void SortByWeight();
     bool ComputeExactValues();
-    void ListImpedances();
     bool WriteParameterLines();
 
     // Enumeration.
     void Section(bool numerator);
-    void Prepare(bool numerator);
+    void Prepare(bool numerator, Graphs& voltage, Graphs& current);
     void FixEdge(Graphs& graph, int from, int to);
-    void EnumerateTrees(bool numerator);
-    // Called per complete tree; false ends the enumeration.
-    using TreeHandler = bool (Circuito::*)(TERM& term, const MStack& stack, int controlledCount);
-    void WalkTrees(TreeHandler onTree);
-    void EnumerateTreesApprox(bool numerator);
-    bool ApproxTerm(TERM& term, const MStack& stack, int controlledCount);
-    bool WithinTolerance() const;
-    bool EmitTerm(TERM& term, const MStack& stack, int controlledCount);
-    std::int32_t TreeSign();
+    void EnumerateTrees(bool numerator, const Graphs& voltage, const Graphs& current);
+    void WalkInParallel(const WalkPlan& plan, const TreeWalk& walk);
+    int Workers() const;
+    unsigned NextTermLimit() const;
+    bool Commit(const TermBlock& block);
+    void Count(unsigned terms, unsigned power);
+    bool WriteOk();
+    void FailTerm(TreeWalk::Fault fault);
     void AskBigOutput();
-    void Poll();
     void Fail(const std::string& text);
     void Discard();
     bool FinishFiles();
+    class SequentialSink;
+    class ParallelSink;
+
+    // The approximation.
+    void StartApproximation(bool numerator);
+    bool CommitApproximated(const TermBlock& block);
+    bool WithinTolerance() const;
 
     EngineHost& host_;
     bool ok_ = true;
@@ -117,8 +128,6 @@ private:
     std::vector<int> symbolMap_;
     std::vector<std::string> nodes_;
     std::unordered_map<std::string, int> nodeIndex_;  // upper-cased name -> number
-    std::vector<int> impedances_;
-    std::vector<std::uint8_t> inTree_;
     int inputNode_ = -99;
     int portNode_ = 0;
     int outputNode_ = 0;
@@ -128,13 +137,11 @@ private:
     std::vector<Componente> nullors_;
     int internalCounter_ = 1;
 
-    std::unique_ptr<Graphs> voltageGraph_;
-    std::unique_ptr<Graphs> currentGraph_;
     OutFile out_;
     int picksPlusOne_ = 0;
     unsigned termCounter_ = 0;
     unsigned highestPower_ = 0;
-    int pollCountdown_ = 0;
+    WalkSettings walkSettings_;
 
     bool approximation_ = false;
     double tolerance_ = 0.0;

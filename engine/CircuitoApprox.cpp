@@ -7,7 +7,8 @@
 
 #include "engine/CircNum.h"
 #include "engine/Circuito.h"
-#include "engine/ComplexMath.h"
+#include "engine/TermBlock.h"
+#include "formats/ComplexPower.h"
 #include "formats/Term.h"
 
 namespace {
@@ -55,7 +56,7 @@ bool Circuito::ComputeExactValues()
     return true;
 }
 
-void Circuito::EnumerateTreesApprox(bool numerator)
+void Circuito::StartApproximation(bool numerator)
 {
     reference_ = numerator ? exactNumerator_ : exactDenominator_;
     std::fill(std::begin(partial_), std::end(partial_), 0.0);
@@ -68,24 +69,30 @@ void Circuito::EnumerateTreesApprox(bool numerator)
             symbolValues_[symbol] = elements_[i].value;
         }
     }
-    WalkTrees(&Circuito::ApproxTerm);
 }
 
-// Writes the tree's term, adds its value at every frequency to the partial
-// sums, and ends the enumeration once they are close enough.
-bool Circuito::ApproxTerm(TERM& term, const MStack& stack, int controlledCount)
+// Writes the block's records one by one, adding each term's value at every
+// frequency to the partial sums; false once they are close enough, the last
+// record written being the one that brought them there.
+bool Circuito::CommitApproximated(const TermBlock& block)
 {
-    const unsigned written = termCounter_;
-    if (!EmitTerm(term, stack, controlledCount))
-        return false;
-    if (termCounter_ == written)
-        return true;
-    double product = term.coefficient;
-    for (int k = 0; k < term.count; ++k)
-        product *= symbolValues_[term.symbols[k]];
-    for (std::size_t i = 0; i < frequencies_.size(); ++i)
-        partial_[i] += product * IntPower({0.0, frequencies_[i]}, term.power);
-    return !WithinTolerance();
+    TermView term;
+    for (std::size_t at = 0; at < block.used;) {
+        const std::size_t size = term.Decode(block.bytes + at, block.used - at);
+        out_.Put(block.bytes + at, size);
+        at += size;
+        Count(1, static_cast<unsigned>(term.power));
+        double product = term.coefficient;
+        for (int k = 0; k < term.count; ++k)
+            product *= symbolValues_[term.symbols[k]];
+        for (std::size_t i = 0; i < frequencies_.size(); ++i)
+            partial_[i] += product * IntPower({0.0, frequencies_[i]}, static_cast<unsigned>(term.power));
+        if (WithinTolerance()) {
+            WriteOk();
+            return false;
+        }
+    }
+    return WriteOk();
 }
 
 // An exact value of 0 (or not a number) never passes: that section then

@@ -84,14 +84,6 @@ void Circuito::SortElements()
     std::stable_sort(elements_.begin(), elements_.end(), BySymbol);
 }
 
-void Circuito::ListImpedances()
-{
-    impedances_.clear();
-    for (std::size_t i = 0; i < elements_.size(); ++i)
-        if (elements_[i].impedance)
-            impedances_.push_back(static_cast<int>(i));
-}
-
 bool Circuito::WriteParameterLines()
 {
     std::unordered_map<std::string, int> position;

@@ -1,15 +1,11 @@
 // Reading a circuit file into the two graphs' edge pairs.
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <thread>
 
 #include "engine/Circuito.h"
-#include "engine/Graphs.h"
-#include "formats/KindLetters.h"
 #include "formats/Paths.h"
 #include "formats/TextFile.h"
-#include "formats/Tokens.h"
 
 Circuito::Circuito(const std::string& path, bool fromCommandLine, EngineHost& host)
     : circuitPath(path), fdtPath(ChangeFileExt(path, ".fdt")), parPath(ChangeFileExt(path, ".par")),
@@ -28,7 +24,6 @@ Circuito::Circuito(const std::string& path, bool fromCommandLine, EngineHost& ho
     if (!Read(lines))
         return;
     SortElements();
-    ListImpedances();
     if (approximation_ && !ComputeExactValues())
         return;
     nodeCount = static_cast<int>(nodes_.size());
@@ -101,67 +96,82 @@ bool Circuito::Read(const std::vector<std::string>& lines)
     return true;
 }
 
-bool Circuito::ParseLine(const std::string& raw)
+bool Circuito::ParseLine(const std::string& line)
 {
-    const std::string line = TrimLine(raw);
-    if (line.empty() || line[0] == '*')
-        return true;
-    const std::vector<std::string> t = SplitBlanks(line);
-    const char kind = UpperChar(line[0]);
-    if (kind == '.')
-        return ParseDirective(t);
-    if (!Kind::IsCircuitElement(kind) || t.size() < TokensNeeded(kind))
+    Statement s;
+    if (!ReadStatement(line, s))
         return false;
-    for (std::size_t k = 1; k <= NodeTokens(kind); ++k)
-        if (ReservedNode(t[k]))
-            return false;
-    double value = 0.0;
-    if (kind != 'O' && !FiniteValue(t[NodeTokens(kind) + 1], value))
-        return false;
-    if (NodeTokens(kind) == 2)
-        ParseTwoNodes(kind, t, value);
-    else
-        ParseFourNodes(kind, t, value);
+    switch (s.type) {
+    case Statement::Type::Element:
+        if (s.nodes.size() == 2)
+            ParseTwoNodes(s);
+        else
+            ParseFourNodes(s);
+        break;
+    case Statement::Type::Out:
+        outputNode_ = Node(s.nodes[0]);
+        outputReference_ = Node("0");
+        hasOutput_ = true;
+        break;
+    case Statement::Type::Iout: {
+        const int x = InternalNode();
+        const int z = Node("0");
+        const int a = Node(s.nodes[0]);
+        const int b = Node(s.nodes[1]);
+        outputNode_ = x;
+        outputReference_ = z;
+        hasOutput_ = true;
+        AddNullor(z, x, a, b);
+        AddInternal(a, b, x, z, 1.0);
+        break;
+    }
+    case Statement::Type::App:
+        tolerance_ = s.value * 0.01;
+        frequencies_ = s.frequencies;
+        approximation_ = true;
+        break;
+    case Statement::Type::None:
+    case Statement::Type::Directive:
+        break;
+    }
     return true;
 }
 
-// R, G, C, L, V and I lines: name a b value flag.
-void Circuito::ParseTwoNodes(char kind, const std::vector<std::string>& t, double v)
+// R, G, C, L, V and I lines.
+void Circuito::ParseTwoNodes(const Statement& s)
 {
-    const std::string& name = t[0];
-    const int a = Node(t[1]);
-    const int b = Node(t[2]);
-    const bool f = SymbolicFlag(t[4]);
-    if (kind != 'V' && kind != 'I') {
-        AddBranch(name, a, b, v, f);
+    const int a = Node(s.nodes[0]);
+    const int b = Node(s.nodes[1]);
+    if (s.kind != 'V' && s.kind != 'I') {
+        AddBranch(s.name, a, b, s.value, s.symbolic);
         return;
     }
     if (inputNode_ == -99)
         inputNode_ = b;
-    if (kind == 'I') {
-        AddControlled(name, b, a, portNode_, inputNode_, v, f);
+    if (s.kind == 'I') {
+        AddControlled(s.name, b, a, portNode_, inputNode_, s.value, s.symbolic);
         return;
     }
     const int x = InternalNode();
-    AddControlled(name, x, b, portNode_, inputNode_, v, f);
+    AddControlled(s.name, x, b, portNode_, inputNode_, s.value, s.symbolic);
     AddNullor(b, a, b, x);
     AddInternal(x, b, a, b, -1.0);
 }
 
-// H, E, F, K, Y and N lines: name a b c d value flag; O lines: name a b c d.
-void Circuito::ParseFourNodes(char kind, const std::vector<std::string>& t, double v)
+// H, E, F, K, Y, N and O lines.
+void Circuito::ParseFourNodes(const Statement& s)
 {
-    const std::string& name = t[0];
-    const int a = Node(t[1]);
-    const int b = Node(t[2]);
-    const int c = Node(t[3]);
-    const int d = Node(t[4]);
-    if (kind == 'O') {
+    const std::string& name = s.name;
+    const double v = s.value;
+    const bool f = s.symbolic;
+    const int a = Node(s.nodes[0]);
+    const int b = Node(s.nodes[1]);
+    const int c = Node(s.nodes[2]);
+    const int d = Node(s.nodes[3]);
+    switch (s.kind) {
+    case 'O':
         AddNullor(b, a, d, c);
-        return;
-    }
-    const bool f = SymbolicFlag(t[6]);
-    switch (kind) {
+        break;
     case 'H':
         AddControlled(name, a, b, c, d, v, f);
         break;
@@ -198,44 +208,4 @@ void Circuito::ParseFourNodes(char kind, const std::vector<std::string>& t, doub
         break;
     }
     }
-}
-
-bool Circuito::ParseDirective(const std::vector<std::string>& t)
-{
-    const std::string keyword = UpperCase(t[0]);
-    if (keyword == ".OUT") {
-        if (t.size() < 2 || ReservedNode(t[1]))
-            return false;
-        outputNode_ = Node(t[1]);
-        outputReference_ = Node("0");
-        hasOutput_ = true;
-    } else if (keyword == ".IOUT") {
-        if (t.size() < 3 || ReservedNode(t[1]) || ReservedNode(t[2]))
-            return false;
-        int x = InternalNode();
-        int z = Node("0");
-        int a = Node(t[1]);
-        int b = Node(t[2]);
-        outputNode_ = x;
-        outputReference_ = z;
-        hasOutput_ = true;
-        AddNullor(z, x, a, b);
-        AddInternal(a, b, x, z, 1.0);
-    } else if (keyword == ".APP") {
-        if (t.size() < 3)
-            return false;
-        char* end = nullptr;
-        long n = std::strtol(t[2].c_str(), &end, 10);
-        double percent = 0.0;
-        if (*end != '\0' || n < 1 || n > kMaxFrequencies || t.size() < 3 + static_cast<std::size_t>(n)
-            || !FiniteValue(t[1], percent))
-            return false;
-        tolerance_ = percent * 0.01;
-        frequencies_.assign(static_cast<std::size_t>(n), 0.0);
-        for (std::size_t k = 0; k < frequencies_.size(); ++k)
-            if (!FiniteValue(t[3 + k], frequencies_[k]))
-                return false;
-        approximation_ = true;
-    }
-    return true;
 }

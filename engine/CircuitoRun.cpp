@@ -1,11 +1,10 @@
-// What a run does around the enumeration: the big-output question, letting the
-// message loop run, failures, and putting the finished result files in place.
+// What a run does around the enumeration: the big-output question, failures,
+// and putting the finished result files in place.
 #include "engine/Circuito.h"
 #include "formats/ParFile.h"
 
 namespace {
 
-constexpr int kPollEvery = 1024;
 const char kBigOutput[] =
     "The output files for this circuit\r\ncould requires tens of MegaBytes!\r\nDo you want to proceed?";
 
@@ -16,16 +15,6 @@ void Circuito::AskBigOutput()
     asked_ = true;
     if (!host_.AskYesNo(kBigOutput))
         abort = true;
-}
-
-void Circuito::Poll()
-{
-    if (--pollCountdown_ > 0)
-        return;
-    pollCountdown_ = kPollEvery;
-    host_.ProcessMessages();
-    if (out_.Failed())
-        Fail("Cannot write file \"" + fdtPath + "\"");
 }
 
 void Circuito::Fail(const std::string& text)

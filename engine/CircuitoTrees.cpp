@@ -1,54 +1,66 @@
-// The common spanning trees of the voltage and current graphs, one term each.
-#include <cmath>
+// The common spanning trees of the voltage and current graphs, one term each:
+// the calling thread walks first and alone; the rest of a large section is
+// walked by workers and written here in the same order.
+#include <algorithm>
+#include <atomic>
+#include <memory>
 
 #include "engine/Circuito.h"
 #include "engine/Graphs.h"
-#include "engine/MStack.h"
+#include "engine/ParallelWalk.h"
 #include "formats/Term.h"
 
 namespace {
-
 const char kInvalidCircuit[] = "Invalid Circuit!\r\nCheck the circuit schematic!";
+}  // namespace
 
-// A component left without candidates can never join the others: a level that
-// leaves one holds no tree, and skipping it changes nothing that is written.
-class Viability {
+// The records of the calling thread's own walk: written at once; the host's
+// events run every thousand or so steps.
+class Circuito::SequentialSink : public TermSink {
 public:
-    Viability(Graphs& voltage, Graphs& current, const std::vector<Componente>& elements)
-        : v_(voltage), i_(current), e_(elements.data())
+    SequentialSink(Circuito& owner, std::atomic<bool>& stop) : owner_(owner), stop_(stop) {}
+
+    TermBlock* Take(TermBlock* full) override
     {
-        const int n = voltage.NodeCount();
-        std::vector<int> lastV(n + 1, -1), lastI(n + 1, -1);
-        for (int c = 0; c < static_cast<int>(elements.size()); ++c) {
-            lastV[e_[c].vFrom] = lastV[e_[c].vTo] = c;
-            lastI[e_[c].iFrom] = lastI[e_[c].iTo] = c;
-        }
-        voltage.TrackLastUse(lastV);
-        current.TrackLastUse(lastI);
+        if (!owner_.Commit(*full))
+            return nullptr;
+        full->Clear(owner_.NextTermLimit());
+        Check();
+        return full;
     }
-    // Before the first candidate.
-    bool Initially() const
+    void Poll() override
     {
-        for (int x = 1; x <= v_.NodeCount(); ++x)
-            if (!v_.Reachable(x, 0) || !i_.Reachable(x, 0))
-                return false;
-        return true;
-    }
-    // Once candidate c is taken or passed.
-    bool After(int c) const
-    {
-        const Componente& e = e_[c];
-        return v_.Reachable(e.vFrom, c + 1) && v_.Reachable(e.vTo, c + 1) && i_.Reachable(e.iFrom, c + 1)
-            && i_.Reachable(e.iTo, c + 1);
+        owner_.host_.ProcessMessages();
+        Check();
     }
 
 private:
-    Graphs& v_;
-    Graphs& i_;
-    const Componente* e_;
+    // The walk ends at its next backtrack once the run is aborted.
+    void Check()
+    {
+        if (owner_.abort || !owner_.ok_)
+            stop_ = true;
+    }
+
+    Circuito& owner_;
+    std::atomic<bool>& stop_;
 };
 
-}  // namespace
+// The workers' records, in term order.
+class Circuito::ParallelSink : public CommitSink {
+public:
+    explicit ParallelSink(Circuito& owner) : owner_(owner) {}
+
+    bool Commit(const TermBlock& block) override { return owner_.Commit(block); }
+    bool Poll() override
+    {
+        owner_.host_.ProcessMessages();
+        return !owner_.abort;
+    }
+
+private:
+    Circuito& owner_;
+};
 
 void Circuito::Numerator()
 {
@@ -67,11 +79,10 @@ void Circuito::Section(bool numerator)
     if (!ok_)
         return;
     const int n = static_cast<int>(nodes_.size());
-    voltageGraph_ = std::make_unique<Graphs>(n);
-    currentGraph_ = std::make_unique<Graphs>(n);
+    Graphs voltage(n), current(n);
     section_ = numerator ? "numerator" : "denominator";
-    Prepare(numerator);
-    EnumerateTrees(numerator);
+    Prepare(numerator, voltage, current);
+    EnumerateTrees(numerator, voltage, current);
     if (numerator) {
         numeratorTermCount = termCounter_;
         numeratorHighestPower = highestPower_;
@@ -81,21 +92,18 @@ void Circuito::Section(bool numerator)
     }
     if (ok_)
         TERM::WriteEndRecord(out_);
-    voltageGraph_.reset();
-    currentGraph_.reset();
 }
 
-void Circuito::Prepare(bool numerator)
+void Circuito::Prepare(bool numerator, Graphs& voltage, Graphs& current)
 {
     if (numerator)
-        FixEdge(*voltageGraph_, outputNode_, outputReference_);
+        FixEdge(voltage, outputNode_, outputReference_);
     else
-        FixEdge(*voltageGraph_, portNode_, inputNode_);
-    FixEdge(*currentGraph_, portNode_, inputNode_);
-    for (std::size_t k = 0; k < nullors_.size(); ++k) {
-        const Componente& e = nullors_[k];
-        FixEdge(*voltageGraph_, e.vFrom, e.vTo);
-        FixEdge(*currentGraph_, e.iFrom, e.iTo);
+        FixEdge(voltage, portNode_, inputNode_);
+    FixEdge(current, portNode_, inputNode_);
+    for (const Componente& e : nullors_) {
+        FixEdge(voltage, e.vFrom, e.vTo);
+        FixEdge(current, e.iFrom, e.iTo);
     }
     picksPlusOne_ = static_cast<int>(nodes_.size()) - 1 - static_cast<int>(nullors_.size());
     signAlways_ = numerator;
@@ -110,137 +118,102 @@ void Circuito::FixEdge(Graphs& graph, int from, int to)
     graph.Join(from, to);
 }
 
-void Circuito::EnumerateTrees(bool numerator)
+// The walk pauses now and then where a level runs out of candidates: there
+// an abort ends it, and once the big-output question is settled and the
+// section proves large, the workers take over the rest.
+void Circuito::EnumerateTrees(bool numerator, const Graphs& voltage, const Graphs& current)
 {
-    if (approximation_) {
-        EnumerateTreesApprox(numerator);
-        return;
-    }
-    WalkTrees(&Circuito::EmitTerm);
-}
-
-void Circuito::WalkTrees(TreeHandler onTree)
-{
-    const int m = static_cast<int>(elements_.size());
-    const int k = picksPlusOne_ - 1;
-    const Componente* e = elements_.data();
-    Graphs& vg = *voltageGraph_;
-    Graphs& cg = *currentGraph_;
-    TERM term;
-    MStack stack(k);
-    inTree_.assign(elements_.size(), 0);
+    if (approximation_)
+        StartApproximation(numerator);
     termCounter_ = 0;
     highestPower_ = 0;
     runningTermCount = 0;
-    int controlled = 0;
-    int j = 0;
-
-    auto pop = [&]() {
-        int p = stack.Pop();
-        vg.Unjoin(e[p].vFrom, e[p].vTo);
-        cg.Unjoin(e[p].iFrom, e[p].iTo);
-        inTree_[p] = 0;
-        if (e[p].controlled)
-            --controlled;
-        return p;
-    };
-
-    Viability viability(vg, cg, elements_);
-    bool viable = viability.Initially();
-
-    if (k == 0) {
-        (this->*onTree)(term, stack, controlled);
-        return;
-    }
+    const WalkPlan plan(elements_, symbolMap_, picksPlusOne_ - 1, signAlways_ || !nullors_.empty(), voltage, current);
+    std::atomic<bool> stop{abort};
+    TreeWalk walk(plan, stop);
+    SequentialSink sink(*this, stop);
+    auto block = std::make_unique<TermBlock>();
+    block->Clear(NextTermLimit());
+    walk.Start(WalkTask{}, block.get());
+    const std::uint64_t stretch = std::max<std::uint64_t>(walkSettings_.sequentialTerms, 1);
+    walk.Budget(stretch, ~std::uint64_t{0});
     for (;;) {
-        if (stack.Count() == k) {
-            if (!(this->*onTree)(term, stack, controlled))
-                return;
-            Poll();
-            j = pop() + 1;
-            viable = viability.After(j - 1);
-            Poll();
-        }
-        bool accepted = false;
-        while (viable && j < m && stack.Count() + (m - j) >= k) {
-            const int c = j++;
-            if (vg.Separate(e[c].vFrom, e[c].vTo) && cg.Separate(e[c].iFrom, e[c].iTo)) {
-                vg.Join(e[c].vFrom, e[c].vTo);
-                cg.Join(e[c].iFrom, e[c].iTo);
-                stack.Push(c);
-                inTree_[c] = 1;
-                if (e[c].controlled)
-                    ++controlled;
-                if (viability.After(c)) {
-                    accepted = true;
-                    break;
-                }
-                pop();
-            }
-            viable = viability.After(c);
-        }
-        if (accepted)
-            continue;
-        if (stack.Empty() || abort || !ok_)
+        const TreeWalk::End end = walk.Walk(sink);
+        if (end == TreeWalk::End::Stopped || !Commit(*walk.Block()))
             return;
-        j = pop() + 1;
-        viable = viability.After(j - 1);
-        Poll();
+        if (end == TreeWalk::End::Failed) {
+            FailTerm(walk.Failure());
+            return;
+        }
+        if (end == TreeWalk::End::Finished || abort || !ok_)
+            return;
+        walk.Block()->Clear(NextTermLimit());
+        if (asked_ && Workers() > 1) {
+            WalkInParallel(plan, walk);
+            return;
+        }
+        walk.Budget(stretch, ~std::uint64_t{0});
     }
 }
 
-bool Circuito::EmitTerm(TERM& term, const MStack& stack, int controlledCount)
+void Circuito::WalkInParallel(const WalkPlan& plan, const TreeWalk& walk)
 {
-    const bool signed_ = controlledCount != 0 || !nullors_.empty() || signAlways_;
-    double coefficient = signed_ ? static_cast<double>(TreeSign()) : 1.0;
-    unsigned power = 0;
-    unsigned count = 0;
-    bool tooMany = false;
-    auto contribute = [&](int index) {
-        const Componente& c = elements_[index];
-        if (c.symbolic) {
-            if (count == TERM::kMaxSymbols)
-                tooMany = true;
-            else
-                term.symbols[count++] = static_cast<std::uint8_t>(symbolMap_[index]);
-        } else {
-            coefficient *= c.value;
-        }
-        if (c.reactive)
-            ++power;
-    };
-    for (int i = 0; i < stack.Count(); ++i) {
-        int index = stack.At(i);
-        if (!elements_[index].impedance)
-            contribute(index);
-    }
-    for (int index : impedances_)
-        if (!inTree_[index])
-            contribute(index);
-    if (tooMany || power > 255 || !std::isfinite(coefficient)) [[unlikely]] {
-        if (tooMany || power > 255)
-            Fail("A term of this circuit needs more than 255 symbols or powers of s:\r\n"
-                 "it cannot be written.");
-        else
-            Fail(std::string("A term of the ") + section_ + " has a coefficient too large to be written:\r\n"
-                 "the product of its numeric element values overflows.");
-        return false;
-    }
-    if (count == 0 && coefficient == 0.0)
-        return true;  // a zero term; written, it would read as an end record
-    term.coefficient = coefficient;
-    term.power = static_cast<std::uint8_t>(power);
-    term.count = static_cast<std::uint8_t>(count);
-    term.Write(out_);
-    ++termCounter_;
+    std::vector<WalkTask> rest;
+    walk.Rest(rest);
+    ParallelWalk::Settings settings;
+    settings.workers = Workers();
+    settings.taskTerms = std::max<std::uint64_t>(walkSettings_.taskTerms, 1);
+    ParallelWalk parallel(plan, settings);
+    ParallelSink sink(*this);
+    if (parallel.Run(rest, sink) == ParallelWalk::End::Failed)
+        FailTerm(parallel.Failure());
+}
+
+int Circuito::Workers() const
+{
+    return walkSettings_.workers > 0 ? walkSettings_.workers : ParallelWalk::AvailableCores();
+}
+
+// A block ends with the term after which the big-output question comes.
+unsigned Circuito::NextTermLimit() const
+{
+    if (!asked_ && termCounter_ <= kBigOutputTerms)
+        return kBigOutputTerms + 1 - termCounter_;
+    return TermBlock::kTerms;
+}
+
+// Writes a block's records; false when the section ends with them.
+bool Circuito::Commit(const TermBlock& block)
+{
+    if (approximation_)
+        return CommitApproximated(block);
+    out_.Put(block.bytes, block.used);
+    Count(block.terms, block.highestPower);
+    return WriteOk();
+}
+
+void Circuito::Count(unsigned terms, unsigned power)
+{
+    termCounter_ += terms;
     runningTermCount = static_cast<std::int32_t>(termCounter_);
+    highestPower_ = std::max(highestPower_, power);
     if (!asked_ && termCounter_ > kBigOutputTerms)
         AskBigOutput();
-    if (power > highestPower_)
-        highestPower_ = power;
-    return true;
 }
 
-// Both forests keep their determinants as they grow, with the columns in the
-// order joined: the same order in both, so their product is the tree's sign.
-std::int32_t Circuito::TreeSign() { return currentGraph_->Det() * voltageGraph_->Det(); }
+bool Circuito::WriteOk()
+{
+    if (!out_.Failed())
+        return true;
+    Fail("Cannot write file \"" + fdtPath + "\"");
+    return false;
+}
+
+void Circuito::FailTerm(TreeWalk::Fault fault)
+{
+    if (fault == TreeWalk::Fault::TooLarge)
+        Fail("A term of this circuit needs more than 255 symbols or powers of s:\r\nit cannot be written.");
+    else
+        Fail(std::string("A term of the ") + section_ + " has a coefficient too large to be written:\r\n"
+             "the product of its numeric element values overflows.");
+}

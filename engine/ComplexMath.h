@@ -1,6 +1,5 @@
 #pragma once
-// Complex arithmetic of the engine: Smith's division and integer powers by
-// repeated squaring (std::pow with an integer exponent goes through logs).
+// Complex division of the engine by Smith's method.
 #include <cmath>
 #include <complex>
 
@@ -13,17 +12,4 @@ inline std::complex<double> SmithDivide(std::complex<double> a, std::complex<dou
     }
     const double r = br / bi, d = br * r + bi;
     return {(a.real() * r + a.imag()) / d, (a.imag() * r - a.real()) / d};
-}
-
-inline std::complex<double> IntPower(std::complex<double> z, unsigned n)
-{
-    std::complex<double> result = 1.0;
-    while (n) {
-        if (n & 1u)
-            result *= z;
-        n >>= 1;
-        if (n)
-            z *= z;
-    }
-    return result;
 }

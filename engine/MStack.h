@@ -1,39 +1,19 @@
 #pragma once
-// The partial tree: a bounded stack of element indexes in a ring buffer.
-// Walking it yields the most recently pushed element first.
+// The partial tree: the element index picked at each depth, first pick at
+// depth 0. Picks ascend with the depth, so the last pushed is the largest.
 #include <vector>
 
 class MStack {
 public:
-    explicit MStack(int capacity) : buffer_(capacity > 0 ? capacity : 1), capacity_(capacity) {}
+    explicit MStack(int capacity) : picks_(capacity > 0 ? capacity : 1) {}
 
-    void Push(int index)
-    {
-        head_ = head_ == 0 ? capacity_ - 1 : head_ - 1;
-        buffer_[head_] = index;
-        ++count_;
-    }
-    int Pop()
-    {
-        int index = buffer_[head_];
-        head_ = head_ + 1 == capacity_ ? 0 : head_ + 1;
-        --count_;
-        return index;
-    }
-    // The i-th entry of the walk, 0 being the last pushed.
-    int At(int i) const
-    {
-        int k = head_ + i;
-        return buffer_[k >= capacity_ ? k - capacity_ : k];
-    }
+    void Push(int index) { picks_[count_++] = index; }
+    int Pop() { return picks_[--count_]; }
+    int At(int depth) const { return picks_[depth]; }
     int Count() const { return count_; }
-    int Capacity() const { return capacity_; }
     bool Empty() const { return count_ == 0; }
-    bool Full() const { return count_ == capacity_; }
 
 private:
-    std::vector<int> buffer_;
-    int head_ = 0;
-    int capacity_;
+    std::vector<int> picks_;
     int count_ = 0;
 };

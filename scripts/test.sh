@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test: once plain, once under ASan and UBSan.
+# Sets up, builds and runs every test: once plain, once under ASan and UBSan;
+# the engine's tests also under TSan.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -14,3 +15,9 @@ scripts/build.sh build -DCMAKE_BUILD_TYPE=Release
 
 scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DTERVOX_SANITIZE=ON
 (cd build-asan && ctest --output-on-failure -j "$(nproc)")
+
+# The engine's tests once more under ThreadSanitizer: large sections are
+# walked by worker threads.
+cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTERVOX_SANITIZE_THREAD=ON >/dev/null
+cmake --build build-tsan -j "$(nproc)" --target test_engine
+(cd build-tsan/tests && TSAN_OPTIONS=halt_on_error=1 ./test_engine --gtest_brief=1)

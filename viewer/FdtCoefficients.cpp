@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "viewer/FDT.h"
+#include "viewer/Messages.h"
 #include "viewer/TermScan.h"
 
 namespace {
@@ -80,6 +81,21 @@ bool FDT::EvaluateCoefficients(std::string& error)
     return true;
 }
 
+bool FDT::FiniteCoefficients(std::string& error) const
+{
+    for (int c = 0; c < curveCount; ++c) {
+        bool finite = std::isfinite(gain[c]);
+        for (const auto* rows : {&numeratorRows, &denominatorRows})
+            for (const CurveRow& row : *rows)
+                finite = finite && std::isfinite(row[c]);
+        if (!finite) {
+            error = Msg::NotFiniteCoefficients;
+            return false;
+        }
+    }
+    return true;
+}
+
 bool FDT::ComputePhasor(std::string& error)
 {
     std::vector<Complex> acc[2] = {std::vector<Complex>(numeratorDegree + 1),
@@ -102,7 +118,7 @@ bool FDT::ComputePhasor(std::string& error)
     for (int section = 0; section < 2; ++section)
         for (int k = static_cast<int>(acc[section].size()) - 1; k >= 0; --k)
             if (acc[section][k] != Complex(0.0, 0.0))
-                sum[section] += acc[section][k] * IntPow(s, k);
+                sum[section] += acc[section][k] * IntPower(s, static_cast<unsigned>(k));
     phasorResult = sum[0] / sum[1];
     phasorValid = sum[1] != Complex(0.0, 0.0) && std::isfinite(phasorResult.real())
                   && std::isfinite(phasorResult.imag());

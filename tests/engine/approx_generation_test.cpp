@@ -137,6 +137,22 @@ TEST(ApproxTest, ExactZeroFallsBackToEveryTerm)
     EXPECT_EQ(approx.run.denominatorTerms, 1u);
 }
 
+// Spread over workers, the terms are written and summed in the same order:
+// the same files at every tolerance.
+TEST(ApproxTest, SpreadOverWorkersWritesTheSameFiles)
+{
+    TempFolder folder;
+    for (const char* tolerance : {"0", "0.01", "1", "20"}) {
+        const std::string path = folder.Write("app.crc", WithApp(kAmplifier, tolerance, "3 10 1e4 1e7"));
+        RecordingHost host;
+        ASSERT_TRUE(RunEngine(path, host, false, OneThread()).ok);
+        const std::string fdt = ReadBytes(folder / "app.fdt"), par = ReadBytes(folder / "app.par");
+        ASSERT_TRUE(RunEngine(path, host, false, Spread(3, 2)).ok);
+        EXPECT_EQ(ReadBytes(folder / "app.fdt"), fdt) << tolerance << "%";
+        EXPECT_EQ(ReadBytes(folder / "app.par"), par) << tolerance << "%";
+    }
+}
+
 TEST(ApproxTest, AbortEndsBothSectionsWithTheirEndRecords)
 {
     TempFolder folder;

@@ -7,16 +7,6 @@
 
 namespace {
 
-std::string Ladder(int sections)
-{
-    std::string text = "ladder\nV1 1 0 1 1\n";
-    for (int k = 1; k <= sections; ++k) {
-        text += "R" + std::to_string(k) + " " + std::to_string(k) + " " + std::to_string(k + 1) + " 1 0\n";
-        text += "C" + std::to_string(k) + " " + std::to_string(k + 1) + " 0 1 0\n";
-    }
-    return text + ".OUT " + std::to_string(sections + 1) + "\n";
-}
-
 bool NoResults(const TempFolder& folder)
 {
     return folder.Names() == std::vector<std::string>{"c.crc"};

@@ -133,4 +133,59 @@ TEST(GraphsTest, DeterminantAgreesWithDenseElimination)
     }
 }
 
+// A join only previewed answers as the join made: loop tests, the
+// determinant of a further join, and what can still be reached.
+TEST(GraphsTest, PreviewAnswersAsTheJoin)
+{
+    std::mt19937 random(5);
+    for (int round = 0; round < 2000; ++round) {
+        const int n = 3 + static_cast<int>(random() % 8);
+        Graphs g(n);
+        std::vector<int> last(n + 1, -1);
+        for (int x = 1; x <= n; ++x)
+            last[x] = static_cast<int>(random() % 10) - 1;
+        g.TrackLastUse(last);
+        auto node = [&] { return 1 + static_cast<int>(random() % n); };
+        for (int step = 0; step < n - 2; ++step) {
+            const int a = node(), b = node();
+            if (g.Separate(a, b))
+                g.Join(a, b);
+        }
+        const int a = node(), b = node();
+        if (!g.Separate(a, b))
+            continue;
+        const Graphs::Preview p = g.Previewed(a, b);
+        Graphs joined = g;
+        joined.Join(a, b);
+        for (int x = 1; x <= n; ++x) {
+            for (int y = 1; y <= n; ++y) {
+                ASSERT_EQ(g.SeparateAfter(p, x, y), joined.Separate(x, y)) << "round " << round;
+                if (joined.Separate(x, y)) {
+                    ASSERT_EQ(g.DetWithAfter(p, x, y), joined.DetWith(x, y)) << "round " << round;
+                }
+            }
+            for (int from = 0; from <= 10; ++from)
+                ASSERT_EQ(g.ReachableAfter(p, x, from), joined.Reachable(x, from)) << "round " << round;
+        }
+    }
+}
+
+// The determinant a join would give, and the join itself.
+TEST(GraphsTest, DetWithIsTheDeterminantOfTheJoin)
+{
+    std::mt19937 random(3);
+    for (int round = 0; round < 2000; ++round) {
+        const int n = 2 + static_cast<int>(random() % 9);
+        Graphs g(n);
+        for (int step = 0; step < n; ++step) {
+            const int a = 1 + static_cast<int>(random() % n), b = 1 + static_cast<int>(random() % n);
+            if (!g.Separate(a, b))
+                continue;
+            const std::int32_t expected = g.DetWith(a, b);
+            g.Join(a, b);
+            ASSERT_EQ(g.Det(), expected) << "round " << round;
+        }
+    }
+}
+
 }  // namespace

@@ -48,6 +48,18 @@ TEST_P(NetworkFunctionTest, MatchesNodalSolution)
     }
 }
 
+TEST_P(NetworkFunctionTest, SpreadOverWorkersWritesTheSameFiles)
+{
+    TempFolder folder;
+    RecordingHost host;
+    std::string path = folder.Write("c.crc", GetParam().circuit);
+    ASSERT_TRUE(RunEngine(path, host, false, OneThread()).ok);
+    const std::string fdt = ReadBytes(folder / "c.fdt"), par = ReadBytes(folder / "c.par");
+    ASSERT_TRUE(RunEngine(path, host, false, Spread(3, 1)).ok);
+    EXPECT_EQ(ReadBytes(folder / "c.fdt"), fdt);
+    EXPECT_EQ(ReadBytes(folder / "c.par"), par);
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryKind, NetworkFunctionTest, ::testing::ValuesIn(kCases), ParamName<Case>);
 
 TEST(NodalSolverTest, RcLowPassClosedForm)

@@ -1,6 +1,6 @@
 // The engine's file bytes against a plain transcription of the enumeration:
 // dense sign matrices, a ring-buffer stack searched slot by slot, and the
-// impedance list kept as decimal texts.
+// impedance list kept as decimal texts; on one thread and spread over several.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -163,6 +163,23 @@ const Case kCases[] = {
     {"Controlled", "t\nI1 0 1 1 1\nR1 1 0 1 0\nE1 2 0 1 0 3 0\nF1 3 0 2 4 2 0\nR4 4 0 5 0\nY1 5 0 3 0 7 0\n"
                    "R5 5 6 1 0\nK1 6 0 1 9 2 0\nR9 9 0 3 1\nN1 6 0 7 0 2 0\nC7 7 0 1 0\nO1 8 0 8 7\nR8 8 10 1 0\n"
                    ".IOUT 10 0"},
+    // Thousands of terms: every element kind, symbolic and numeric.
+    {"ControlledLarge", "t\nI1 0 1 1 1\nR1 1 0 1 0\nE1 2 0 1 0 3 0\nF1 3 0 2 4 2 0\nR4 4 0 5 0\nY1 5 0 3 0 7 0\n"
+                        "R5 5 6 1 0\nK1 6 0 1 9 2 0\nR9 9 0 3 1\nN1 6 0 7 0 2 0\nC7 7 0 1 0\nO1 8 0 8 7\n"
+                        "R8 8 10 1 0\nRa 1 11 2 0\nCa 11 0 1 0\nLa 11 12 1 0\nGa 12 0 3 0\nRb 12 13 2 1\n"
+                        "Cb 13 0 1 0\nLb 13 14 4 0\nGb 14 0 1 0\nRc 14 15 1 0\nCc 15 0 2 1\nLc 15 3 1 0\n"
+                        "Cd 12 5 1 0\nRe 13 7 2 0\nH1 16 0 14 0 5 0\nRf 16 17 1 0\nCf 17 0 1 0\nLf 17 6 2 0\n"
+                        "Gg 16 2 1 1\n.IOUT 10 0"},
+    {"AmplifierChain", "t\nV1 1 0 1 1\nRs 1 2 50 0\nC1 2 3 1e-6 0\nR1 3 0 1e4 0\nH1 4 5 3 5 0.04 0\n"
+                       "Ro 4 5 5e4 0\nRe 5 0 100 1\nLe 5 0 1e-3 0\nCm 3 4 2e-12 0\nE1 6 0 4 0 2 0\nR2 6 7 1e3 0\n"
+                       "C7 7 0 1e-9 0\nR7 7 17 1e3 0\nC17 17 0 1e-9 1\nL17 17 18 1e-3 0\nG18 18 0 1e-3 0\n"
+                       "F1 8 0 18 9 3 0\nR9 9 0 10 1\nG8 8 0 1e-3 0\nC8 8 0 1e-9 0\nY1 10 0 8 0 1e3 0\n"
+                       "R10 10 11 100 0\nK1 11 0 4 12 1e-3 0\nR12 12 0 50 0\nN1 11 0 13 0 3 0\nR13 13 14 1e3 0\n"
+                       "C14 14 0 1e-9 0\nO1 15 0 0 14\nR15 14 15 1e4 0\nL15 15 16 1e-3 0\nR16 16 0 1e3 0\n"
+                       "Rf 16 3 1e5 0\n.OUT 16"},
+    {"MixedLadder", "t\nV1 1 0 2 1\nR1 1 2 10 1\nC1 2 0 2 0\nL2 2 3 3 1\nG2 3 0 4 0\nR3 3 4 5 0\nC3 4 0 6 1\n"
+                    "L4 4 5 7 0\nG4 5 0 8 1\nR5 5 6 9 1\nC5 6 0 1e-3 0\nL6 6 7 2 0\nG6 7 0 0.5 1\nR7 7 8 3 0\n"
+                    "C7 8 0 4 1\nR8 8 9 1 1\nC8 9 0 2 0\nL9 9 10 3 1\nG9 10 0 4 0\n.OUT 10"},
 };
 
 class ReferenceEnumerationTest : public ::testing::TestWithParam<Case> {};
@@ -180,10 +197,18 @@ TEST_P(ReferenceEnumerationTest, SameBytes)
         Reference reference(parsed);
         expected = reference.Section(true) + reference.Section(false);
     }
-    EngineRun run = RunEngine(path, host);
+    EngineRun run = RunEngine(path, host, false, OneThread());
     ASSERT_TRUE(run.ok);
     EXPECT_GT(run.denominatorTerms, 0u);
     EXPECT_EQ(ReadBytes(folder / "c.fdt"), expected);
+    const std::string par = ReadBytes(folder / "c.par");
+    for (const Circuito::WalkSettings& settings : {Spread(2, 1), Spread(4, 7)}) {
+        EngineRun spread = RunEngine(path, host, false, settings);
+        ASSERT_TRUE(spread.ok);
+        EXPECT_EQ(ReadBytes(folder / "c.fdt"), expected) << settings.workers << " workers";
+        EXPECT_EQ(ReadBytes(folder / "c.par"), par) << settings.workers << " workers";
+    }
+    EXPECT_TRUE(host.messages.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Circuits, ReferenceEnumerationTest, ::testing::ValuesIn(kCases), ParamName<Case>);

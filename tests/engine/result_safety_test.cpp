@@ -34,19 +34,21 @@ class OverflowTest : public ::testing::TestWithParam<Overflow> {};
 
 TEST_P(OverflowTest, StopsTheRunAndKeepsTheEarlierResults)
 {
-    TempFolder folder;
-    RecordingHost host;
-    std::string path = folder.Write("c.crc", kLowPass);
-    ASSERT_TRUE(RunEngine(path, host).ok);
-    const std::string fdt = ReadBytes(folder / "c.fdt"), par = ReadBytes(folder / "c.par");
-    folder.Write("c.crc", GetParam().circuit);
-    EXPECT_FALSE(RunEngine(path, host).ok);
-    EXPECT_EQ(host.messages, Names{std::string("A term of the ") + GetParam().section
-                                   + " has a coefficient too large to be written:\r\n"
-                                     "the product of its numeric element values overflows."});
-    EXPECT_EQ(ReadBytes(folder / "c.fdt"), fdt);
-    EXPECT_EQ(ReadBytes(folder / "c.par"), par);
-    EXPECT_EQ(folder.Names(), (Names{"c.crc", "c.fdt", "c.par"}));
+    for (const Circuito::WalkSettings& settings : {OneThread(), Spread(3, 1)}) {
+        TempFolder folder;
+        RecordingHost host;
+        std::string path = folder.Write("c.crc", kLowPass);
+        ASSERT_TRUE(RunEngine(path, host).ok);
+        const std::string fdt = ReadBytes(folder / "c.fdt"), par = ReadBytes(folder / "c.par");
+        folder.Write("c.crc", GetParam().circuit);
+        EXPECT_FALSE(RunEngine(path, host, false, settings).ok);
+        EXPECT_EQ(host.messages, Names{std::string("A term of the ") + GetParam().section
+                                       + " has a coefficient too large to be written:\r\n"
+                                         "the product of its numeric element values overflows."});
+        EXPECT_EQ(ReadBytes(folder / "c.fdt"), fdt);
+        EXPECT_EQ(ReadBytes(folder / "c.par"), par);
+        EXPECT_EQ(folder.Names(), (Names{"c.crc", "c.fdt", "c.par"}));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Sections, OverflowTest, ::testing::ValuesIn(kOverflows), ParamName<Overflow>);

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <thread>
 
+#include "formats/ComplexPower.h"
 #include "formats/NumberText.h"
 #include "formats/ParFile.h"
 #include "formats/Paths.h"
@@ -55,6 +56,19 @@ TEST(NumberTextTest, StrToDIgnoresTheLocale)
     const char* text = "abc";
     EXPECT_EQ(StrToD(text, &end), 0.0);
     EXPECT_EQ(end, text);
+}
+
+// Repeated squaring: exact where the products are, as std::pow is not.
+TEST(ComplexPowerTest, IntegerPowersByRepeatedSquaring)
+{
+    EXPECT_EQ(IntPower({0, 1000}, 3), std::complex<double>(0, -1e9));
+    EXPECT_EQ(IntPower({0, 1}, 0), std::complex<double>(1, 0));
+    EXPECT_EQ(IntPower({0, 2}, 10), std::complex<double>(-1024, 0));
+    EXPECT_EQ(IntPower({1.5, -0.5}, 1), std::complex<double>(1.5, -0.5));
+    const std::complex<double> z(0.3, 0.7);
+    std::complex<double> product = 1.0;
+    for (unsigned n = 0; n < 40; ++n, product *= z)
+        EXPECT_LE(std::abs(IntPower(z, n) - product), 1e-14 * std::abs(product)) << n;
 }
 
 TEST(PathsTest, FrameworkForms)
@@ -257,6 +271,10 @@ TEST(ParFileTest, DamagedFilesRefused)
         "R1 \r\n1 \r\n2\r\n3 4\r\n",              // a term count missing
         "R1 \r\n1 \r\n0 1\r\n0 1\r\n1 2 3\r\n9\r\n1 \r\n",  // swept component out of range
         "R1 \r\n1 \r\n0 1\r\n0 1\r\n1 2 3\r\n0\r\n1 2 3 4 5 6 7 \r\n",  // seven values
+        "R1 C1 \r\n1 nan \r\n",                   // a value that is no finite number
+        "R1 \r\n1e999 \r\n",
+        "R1 \r\n1 \r\n0 1\r\n0 1\r\n1 inf 3\r\n",   // an interval that is no finite number
+        "R1 \r\n1 \r\n0 1\r\n0 1\r\n1 2 3\r\n0\r\n1 -nan \r\n",  // a sweep value likewise
         "R1 \r\n",
     };
     TempFolder folder;

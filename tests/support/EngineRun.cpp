@@ -2,10 +2,12 @@
 
 #include "formats/BinaryFile.h"
 
-EngineRun RunEngine(const std::string& circuitPath, RecordingHost& host, bool fromCommandLine)
+EngineRun RunEngine(const std::string& circuitPath, RecordingHost& host, bool fromCommandLine,
+                    const Circuito::WalkSettings& settings)
 {
     EngineRun run;
     Circuito circuit(circuitPath, fromCommandLine, host);
+    circuit.SetWalkSettings(settings);
     host.circuit = &circuit;
     if (circuit.Ok()) {
         run.nodes = circuit.nodeCount;
@@ -19,6 +21,22 @@ EngineRun RunEngine(const std::string& circuitPath, RecordingHost& host, bool fr
     run.aborted = circuit.abort;
     host.circuit = nullptr;
     return run;
+}
+
+Circuito::WalkSettings Spread(int workers, std::uint64_t taskTerms)
+{
+    Circuito::WalkSettings settings;
+    settings.workers = workers;
+    settings.sequentialTerms = 0;
+    settings.taskTerms = taskTerms;
+    return settings;
+}
+
+Circuito::WalkSettings OneThread()
+{
+    Circuito::WalkSettings settings;
+    settings.workers = 1;
+    return settings;
 }
 
 bool RunEngineOn(const std::string& circuitPath, std::string& message)

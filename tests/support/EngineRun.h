@@ -22,6 +22,7 @@ public:
     bool AskYesNo(const std::string& text) override
     {
         questions.push_back(text);
+        askedAt.push_back(circuit ? circuit->runningTermCount : -1);
         return answer;
     }
     void ProcessMessages() override
@@ -40,6 +41,7 @@ public:
 
     std::vector<std::string> messages;
     std::vector<std::string> questions;
+    std::vector<std::int32_t> askedAt;  // the running term count at each question
     std::vector<std::string> waits;
     std::function<void()> onWaiting;
     bool answer = true;
@@ -48,14 +50,22 @@ public:
     Circuito* circuit = nullptr;
 };
 
-// Runs a whole analysis of the circuit file as the driver does.
+// Runs a whole analysis of the circuit file as the driver does, its sections
+// walked as the settings say (by default as Vimlo walks them).
 struct EngineRun {
     bool ok = false;
     int nodes = 0, branches = 0;
     unsigned numeratorTerms = 0, denominatorTerms = 0;
     bool aborted = false;
 };
-EngineRun RunEngine(const std::string& circuitPath, RecordingHost& host, bool fromCommandLine = false);
+EngineRun RunEngine(const std::string& circuitPath, RecordingHost& host, bool fromCommandLine = false,
+                    const Circuito::WalkSettings& settings = {});
+
+// Settings that spread even a small section over several workers, in tasks
+// of a few terms each.
+Circuito::WalkSettings Spread(int workers, std::uint64_t taskTerms = 3);
+// Settings that keep every section on the calling thread.
+Circuito::WalkSettings OneThread();
 
 // Runs the analysis with a host of its own; false with the engine's first message.
 bool RunEngineOn(const std::string& circuitPath, std::string& message);

@@ -100,6 +100,11 @@ void TMDIChild::ConnectPanel()
     connect(PaintBox1, &CanvasView::MouseDown, this, Guarded(this, &TMDIChild::PaintBox1MouseDown));
     connect(PaintBox1, &CanvasView::MouseMove, this, Guarded(this, &TMDIChild::PaintBox1MouseMove));
     connect(PaintBox1, &CanvasView::MouseUp, this, Guarded(this, &TMDIChild::PaintBox1MouseUp));
+    if (FormCur)
+        connect(FormCur, &TFormCur::Hidden, this, [this] {
+            core_.CursorHidden(PaintBox1->Canvas());
+            PaintBox1->update();
+        });
 }
 
 QList<QAction*> TMDIChild::ChildMenus() { return menu_; }
@@ -120,7 +125,7 @@ void TMDIChild::ShowControls()
     const ResultControls& c = core_.controls;
     setWindowTitle(Latin1(c.caption));
     Panel1->Show(c);
-    if (c.memoLines != memoShown_) {
+    if (c.memoVersion != memoShown_) {
         QStringList lines;
         qsizetype size = 0;
         for (const std::string& line : c.memoLines) {
@@ -133,7 +138,7 @@ void TMDIChild::ShowControls()
         Memo1->setPlainText(lines.join('\n'));
         if (size > kLargeText)
             QApplication::restoreOverrideCursor();
-        memoShown_ = c.memoLines;
+        memoShown_ = c.memoVersion;
     }
     Panel4->setCurrentWidget(c.memoVisible ? static_cast<QWidget*>(Memo1) : PaintBox1);
 }
