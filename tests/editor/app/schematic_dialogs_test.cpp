@@ -157,10 +157,11 @@ TEST_F(ElementDialog, TabWalksTheTransistorValues)
     std::vector<std::string> walk;
     AnswerModal([&](QDialog& dialog) {
         auto& grid = static_cast<TFormTransistor&>(dialog);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&grid));
         grid.Nome->setFocus();
         for (int step = 0; step < 6; ++step) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QWidget* at = QApplication::focusWidget();
+            QTest::keyClick(grid.focusWidget(), Qt::Key_Tab);
+            QWidget* at = grid.focusWidget();
             std::string name = at == grid.Symbolic ? "Symbolic" : at == grid.OK ? "OK" : at == grid.Cancel ? "Cancel" : "?";
             for (int row = 0; row < grid.Griglia->rowCount(); ++row)
                 if (at == grid.ValueCell(row))
