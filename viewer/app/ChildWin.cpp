@@ -13,6 +13,7 @@
 
 #include "platform/Application.h"
 #include "platform/Latin1.h"
+#include "platform/PathText.h"
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
 #include "viewer/app/ApproxForm.h"
@@ -123,7 +124,7 @@ bool TMDIChild::Run(const std::function<void()>& call)
 void TMDIChild::ShowControls()
 {
     const ResultControls& c = core_.controls;
-    setWindowTitle(Latin1(c.caption));
+    setWindowTitle(DisplayText(c.caption));
     Panel1->Show(c);
     if (c.memoVersion != memoShown_) {
         QStringList lines;

@@ -113,6 +113,15 @@ TEST_F(ResultTest, OpensOnTheSymbolicTextWithTheIntervalOfTheFrame)
 }
 
 // What the user typed goes back to the frame for the next window.
+TEST_F(ResultTest, AFileNameWithAccentsShowsAsItIs)
+{
+    const std::filesystem::path copy = folder / "r\xc3\xa9sonance.fdt";
+    std::filesystem::copy_file(Example("sallen_key"), copy);
+    std::filesystem::copy_file(folder / "sallen_key.par", folder / "r\xc3\xa9sonance.par");
+    window.OpenFdt(copy.string());
+    EXPECT_EQ(window.windowTitle(), QString::fromUtf8("r\xc3\xa9sonance.fdt"));
+}
+
 TEST_F(ResultTest, ClosingGivesTheEditedIntervalBack)
 {
     window.OpenFdt(Example("sallen_key"));
