@@ -2,7 +2,7 @@
 
 #include "editor/CircuitWriter.h"
 #include "editor/EngineCommand.h"
-#include "editor/InstancePorts.h"
+#include "editor/PartChecks.h"
 #include "editor/SaveRequests.h"
 #include "editor/SubcircuitFiles.h"
 
@@ -12,7 +12,7 @@ CommandOutcome AnalyseNamed(Schematic& schematic, const CommandContext& context)
 {
     const std::string subcktFolder = SubcktFolder(context.ProgramFolder);
     std::string path, message;
-    if (!CheckInstancePorts(schematic, subcktFolder, message)) {
+    if (!CheckParts(schematic, subcktFolder, message)) {
         schematic.AppLine.clear();
         return CommandOutcome::Show(message);
     }

@@ -6,10 +6,9 @@
 
 #include <string>
 
-// Unnamed: asks for a name. Named: checks that every subcircuit instance
-// still fits its subcircuit, numbers the nodes, makes the checks of the
-// circuit file and writes it, then starts Vimlo from the program's folder; a
-// failed check or write is a message. The pending ".APP" line serves this run
+// Unnamed: asks for a name. Named: checks the parts (CheckParts), numbers the
+// nodes, makes the checks of the circuit file and writes it, then starts Vimlo
+// from the program's folder; a failed check or write is a message. The pending ".APP" line serves this run
 // only, whatever its end.
 CommandOutcome CompleteAnalysis(Schematic& schematic, const CommandContext& context);
 

@@ -53,6 +53,12 @@ public:
     // The property dialog of the element's kind; changes name, value, symbolic
     // flag and parameters when the user accepts.
     void Edit(ElementDialogs& dialogs);
+    // The message that the OK of that dialog would show for the part as it is
+    // (a name or value of a damaged file); empty when it would accept it. An
+    // operational amplifier, which has no dialog, is checked for its name,
+    // which the circuit file carries; markers, wires and texts have nothing
+    // to check.
+    std::string PropertyCheck() const;
 
     GOrient* Transform = nullptr;
     std::string Name;

@@ -1,6 +1,6 @@
 #include "editor/NetlistCommand.h"
 
-#include "editor/InstancePorts.h"
+#include "editor/PartChecks.h"
 #include "editor/SaveRequests.h"
 #include "editor/SpiceNetlist.h"
 #include "editor/SubcircuitFiles.h"
@@ -16,7 +16,7 @@ CommandOutcome CreateNetlist(Schematic& schematic, const CommandContext& context
     const std::string folder = SubcktFolder(context.ProgramFolder);
     std::string error;
     SpiceExport result;
-    if (!CheckInstancePorts(schematic, folder, error) ||
+    if (!CheckParts(schematic, folder, error) ||
         !ExportSpiceNetlist(schematic, context.Canvas, folder, result, error))
         return CommandOutcome::Show(error);
     if (!result.HasGround)

@@ -24,6 +24,8 @@ std::optional<PictureFrame> PictureGeometry(const Schematic& schematic)
         bottom = std::max(bottom, box.Bottom);
     }
     // Parts of a damaged file may lie far off the surface: the picture shows the surface only.
+    left = std::clamp(left, 0, SurfaceWidth);
+    top = std::clamp(top, 0, SurfaceHeight);
     right = std::clamp(right, left, SurfaceWidth);
     bottom = std::clamp(bottom, top, SurfaceHeight);
     return PictureFrame{left - Margin, top - Margin, right - left + 2 * Margin, bottom - top + 2 * Margin};

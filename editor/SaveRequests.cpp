@@ -4,10 +4,10 @@
 
 FileRequest SchematicNameRequest(const std::string& initialDir)
 {
-    return {"Save", initialDir, "Files *.sch|*.sch|Files *.fdt|*.fdt", "sch", ""};
+    return {"Save", initialDir, kSchematicFilesFilter, "sch", ""};
 }
 
 FileRequest SubcircuitNameRequest(const std::string& programFolder)
 {
-    return {"Save SubCircuit", SubcktFolder(programFolder), "SubCircuit Files|*.xch", "xch", ""};
+    return {"Save SubCircuit", SubcktFolder(programFolder), kSubcircuitFilesFilter, "xch", ""};
 }

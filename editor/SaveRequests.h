@@ -4,6 +4,11 @@
 
 #include <string>
 
+// The filters of the shell's file dialogs: schematics and results, and
+// subcircuit schematics.
+constexpr const char* kSchematicFilesFilter = "Files *.sch|*.sch|Files *.fdt|*.fdt";
+constexpr const char* kSubcircuitFilesFilter = "SubCircuit Files|*.xch";
+
 // The shell's "Save" dialog on its ".sch" filter, with an empty file name.
 FileRequest SchematicNameRequest(const std::string& initialDir);
 

@@ -2,6 +2,7 @@
 
 #include "editor/ModelLines.h"
 #include "editor/SubcktSymbol.h"
+#include "editor/Surface.h"
 #include "formats/NumberText.h"
 #include "formats/TextFile.h"
 
@@ -9,10 +10,6 @@
 #include <vector>
 
 namespace {
-
-// Coordinates read from a file are kept to this range, so that no arithmetic on
-// them overflows.
-constexpr long long CoordinateLimit = 100000;
 
 std::vector<std::string> Fields(const std::string& line)
 {
@@ -44,9 +41,12 @@ long long ReadLong(const std::vector<std::string>& fields, std::size_t index)
     return negative ? -value : value;
 }
 
-std::int32_t ReadCoordinate(const std::vector<std::string>& fields, std::size_t index)
+// A coordinate kept within one surface extent of the surface (-extent to
+// 2 extent): no arithmetic on it overflows, and the grid points of a wire, its
+// hit test and the picture stay small whatever a damaged file holds.
+std::int32_t ReadCoordinate(const std::vector<std::string>& fields, std::size_t index, long long extent)
 {
-    return static_cast<std::int32_t>(std::clamp(ReadLong(fields, index), -CoordinateLimit, CoordinateLimit));
+    return static_cast<std::int32_t>(std::clamp(ReadLong(fields, index), -extent, 2 * extent));
 }
 
 std::int32_t ReadOrientation(const std::vector<std::string>& fields, std::size_t index)
@@ -124,11 +124,11 @@ std::unique_ptr<GCompo> ReadSchematicLine(const std::string& line, TCanvas* canv
     } else {
         part = std::make_unique<GCompo>(kind, canvas, false, false, false);
     }
-    part->X = ReadCoordinate(f, 1);
-    part->Y = ReadCoordinate(f, 2);
+    part->X = ReadCoordinate(f, 1, SurfaceWidth);
+    part->Y = ReadCoordinate(f, 2, SurfaceHeight);
     if (kind == 'W') {
-        part->X2 = ReadCoordinate(f, 3);
-        part->Y2 = ReadCoordinate(f, 4);
+        part->X2 = ReadCoordinate(f, 3, SurfaceWidth);
+        part->Y2 = ReadCoordinate(f, 4, SurfaceHeight);
         part->StartFixed = 1;
     } else if (kind == 'T') {
         part->Text = TextField(line);
@@ -183,13 +183,22 @@ bool LoadSchema(Schematic& schematic, const std::string& path, TCanvas* canvas,
         error = "Cannot open file \"" + path + "\"";
         return false;
     }
+    bool text = false;  // a line other than an empty one
     try {
-        for (const std::string& line : lines)
+        for (const std::string& line : lines) {
+            text = text || !line.empty();
             if (auto part = ReadSchematicLine(line, canvas, subcktFolder))
                 schematic.Parts.push_back(std::move(part));
+        }
     } catch (const SubcktUndefined& e) {
         schematic.Parts.clear();
         error = e.what();
+        return false;
+    }
+    // Another program's file would open as an empty drawing, which a Save
+    // would write over it.
+    if (text && schematic.Parts.empty()) {
+        error = "\"" + path + "\" is not a schematic file!";
         return false;
     }
     schematic.Modified = false;

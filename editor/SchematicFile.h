@@ -20,7 +20,8 @@ bool SaveSchema(Schematic& schematic, std::string& error);
 // Saves under a new name, which the schematic keeps when the write succeeds.
 bool SaveSchemaAs(Schematic& schematic, const std::string& path, std::string& error);
 
-// Reads a file into an empty schematic; on failure (unreadable file, missing
-// subcircuit) no part stays and the message tells why.
+// Reads a file into an empty schematic; lines of no known kind are passed
+// over. On failure (unreadable file, missing subcircuit, a file with text but
+// no part) no part stays and the message tells why.
 bool LoadSchema(Schematic& schematic, const std::string& path, TCanvas* canvas,
                 const std::string& subcktFolder, std::string& error);

@@ -66,11 +66,10 @@ bool SaveSubcircuit(Schematic& subcircuit, TCanvas* canvas, const std::string& s
         !Write(subcktFolder + SubcircuitName(subcircuit) + ".sbc", sbc, error))
         return false;
     // The subcircuit is saved; its SPICE text fails on its own, the old one kept.
-    subcircuit.SubcktHeader = SubcktHeaderLine(SubcircuitName(subcircuit), ports);
-    const std::string spPath = ChangeFileExt(subcircuit.FileName, ".sp");
-    std::vector<std::string> sp;
-    if (SpiceNetlistLines(subcircuit, subcktFolder, sp, error) && Write(spPath, sp, error))
+    SpiceExport sp;
+    if (ExportSpiceNetlist(subcircuit, canvas, subcktFolder, sp, error))
         return true;
-    error += "\r\nThe subcircuit was saved; its SPICE text \"" + spPath + "\" was not written.";
+    error += "\r\nThe subcircuit was saved; its SPICE text \"" + ChangeFileExt(subcircuit.FileName, ".sp") +
+             "\" was not written.";
     return false;
 }

@@ -1,6 +1,6 @@
 #include "editor/SubcircuitSave.h"
 
-#include "editor/InstancePorts.h"
+#include "editor/PartChecks.h"
 #include "editor/SaveRequests.h"
 #include "editor/SchematicFile.h"
 #include "editor/SubcircuitFiles.h"
@@ -20,7 +20,7 @@ CommandOutcome SaveAsSubcircuit(Schematic& subcircuit, const CommandContext& con
     if (!NameStep(subcircuit, context, SubcircuitNameRequest(context.ProgramFolder), outcome))
         return outcome;
     std::string error;
-    if ((!savedUnderChosenName && !SaveSchema(subcircuit, error)) || !CheckInstancePorts(subcircuit, folder, error) ||
+    if ((!savedUnderChosenName && !SaveSchema(subcircuit, error)) || !CheckParts(subcircuit, folder, error) ||
         !SaveSubcircuit(subcircuit, context.Canvas, folder, error))
         return CommandOutcome::Show(error);
     return {};

@@ -6,7 +6,7 @@
 
 // Creates the subcircuit folder when missing. Unnamed: asks for a name in
 // "Save SubCircuit" (Save As asks itself and passes the chosen name). Named:
-// writes the ".xch" first, so that nothing drawn is lost, then checks that its
-// instances fit their subcircuits and writes the ".sbc" and the ".sp". Nothing
-// to do when all is written, else the message.
+// writes the ".xch" first, so that nothing drawn is lost, then checks its
+// parts (CheckParts) and writes the ".sbc" and the ".sp". Nothing to do when
+// all is written, else the message.
 CommandOutcome SaveAsSubcircuit(Schematic& subcircuit, const CommandContext& context);

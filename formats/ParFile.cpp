@@ -1,6 +1,7 @@
 #include "formats/ParFile.h"
 
 #include <cerrno>
+#include <cmath>
 #include <cstdlib>
 
 #include "formats/NumberText.h"
@@ -46,13 +47,14 @@ bool ReadCountLine(const std::string& line, unsigned& degree, unsigned& terms)
     return tokens.size() >= 2 && ReadUnsigned(tokens[0], degree) && ReadUnsigned(tokens[1], terms);
 }
 
+// False when a token is not a finite number ("nan", "inf", "1e999").
 bool ReadNumbers(const std::string& line, std::vector<double>& numbers)
 {
     numbers.clear();
     for (const std::string& token : SplitBlanks(line)) {
         const char* end = nullptr;
         double v = StrToD(token.c_str(), &end);
-        if (end == token.c_str())
+        if (end == token.c_str() || !std::isfinite(v))
             return false;
         numbers.push_back(v);
     }
@@ -119,6 +121,17 @@ bool ReadParFile(const std::string& path, ParFile& par, std::string& error)
         par.sweepIndex = static_cast<int>(index[0]);
         for (std::size_t k = 0; k < sweep.size(); ++k)
             par.sweepValues[k] = sweep[k];
+    }
+    return true;
+}
+
+bool ReadAnalysedParFile(const std::string& path, ParFile& par, std::string& error)
+{
+    if (!ReadParFile(path, par, error))
+        return false;
+    if (!par.hasCounts || par.numeratorTerms == 0 || par.denominatorTerms == 0) {
+        error = "File " + path + ". Simulation aborted (0 terms)!";
+        return false;
     }
     return true;
 }

@@ -27,6 +27,9 @@ struct ParFile {
 
 // Reads lines 1 to 7. On failure returns false with a message naming the file.
 bool ReadParFile(const std::string& path, ParFile& par, std::string& error);
+// ReadParFile for a network function to show or approximate: lines 3 and 4
+// must be present and give terms to both polynomials.
+bool ReadAnalysedParFile(const std::string& path, ParFile& par, std::string& error);
 
 // Line 3 or 4: degree, blank, term count, CR LF.
 std::string ParCountLine(unsigned degree, unsigned terms);

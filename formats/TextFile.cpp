@@ -76,10 +76,22 @@ bool WriteAll(int fd, const std::string& bytes)
     return true;
 }
 
+// A file that its permissions keep from being written (a read-only file):
+// the rename of a new file over it would pass over the user's wish.
+bool ReadOnly(const std::string& path)
+{
+    struct stat old {};
+    if (::stat(path.c_str(), &old) != 0 || S_ISDIR(old.st_mode))
+        return false;
+    return (old.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0;
+}
+
 }  // namespace
 
 bool WriteFileAtomic(const std::string& path, const std::string& bytes)
 {
+    if (ReadOnly(path))
+        return false;
     std::string temp;
     int fd = CreateTemporary(path, temp);
     if (fd < 0)

@@ -12,7 +12,8 @@ std::vector<std::string> SplitTextLines(const std::string& text);
 
 // Writes a temporary file of its own beside path and renames it over path, so
 // a failed write never loses the old file and writers at the same moment never
-// mix their bytes; the old file's mode stays. False (old file untouched) on failure.
+// mix their bytes; the old file's mode stays. False (old file untouched) on failure,
+// also for a read-only file.
 bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines);
 
 // Writes bytes the same safe way.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "platform/Latin1.h"
 #include "platform/SymbolFont.h"
 
 QFont QtFontOf(const TFont& font, bool antialias)
@@ -19,7 +20,7 @@ QString QtTextOf(const TFont& font, const std::string& text)
 {
     if (font.Name == "Symbol")
         return SymbolFontText(text);
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    return Latin1(text);
 }
 
 QPoint AlignedTopLeft(const QFontMetrics& metrics, int width, unsigned align)

@@ -9,6 +9,7 @@
 
 #include "platform/Display.h"
 #include "platform/Latin1.h"
+#include "platform/PathText.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ bool RunFileDialog(const FileRequest& request, QFileDialog::AcceptMode mode, std
 {
     if (Headless())
         return false;
-    QFileDialog dialog(QApplication::activeWindow(), Latin1(request.title), Latin1(request.initialDir));
+    QFileDialog dialog(QApplication::activeWindow(), Latin1(request.title), PathText(request.initialDir));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
@@ -62,10 +63,10 @@ bool RunFileDialog(const FileRequest& request, QFileDialog::AcceptMode mode, std
     }
     dialog.setDefaultSuffix(Latin1(request.defaultExt));
     if (!request.fileName.empty())
-        dialog.selectFile(Latin1(request.fileName));
+        dialog.selectFile(PathText(request.fileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
-    path = Bytes(dialog.selectedFiles().first());
+    path = PathBytes(dialog.selectedFiles().first());
     return true;
 }
 
@@ -78,7 +79,7 @@ MsgResult QtDialogService::Message(const std::string& text, const std::string& c
         WriteToStderr(caption, text);
         return DefaultAnswer(buttons);
     }
-    QMessageBox box(QtIcon(icon), Latin1(caption), Latin1(text), QMessageBox::NoButton,
+    QMessageBox box(QtIcon(icon), Latin1(caption), DisplayText(text), QMessageBox::NoButton,
                     QApplication::activeWindow());
     switch (buttons) {
     case MsgButtons::Ok:

@@ -17,23 +17,6 @@
 
 namespace {
 
-// The wait window of one run, shown for as long as the run lasts.
-struct WaitWindow {
-    Progress* progress;
-    explicit WaitWindow(Progress* p) : progress(p)
-    {
-        if (progress)
-            progress->Begin(false);
-    }
-    ~WaitWindow()
-    {
-        if (progress)
-            progress->End();
-    }
-    WaitWindow(const WaitWindow&) = delete;
-    WaitWindow& operator=(const WaitWindow&) = delete;
-};
-
 double TermValue(const TermView& term, const std::vector<double>& values)
 {
     double v = term.coefficient;
@@ -55,7 +38,7 @@ std::string APPROX::Approximate(const std::string& fdtPath, const ApproxChoice& 
     TakeChoice(choice);
     if (!ReadPar(error))
         return "";
-    WaitWindow wait(progress);
+    ProgressScope wait(progress, false);  // one wait window for the whole run
     std::unique_ptr<PassProgress> pass;
     if (progress)
         pass = std::make_unique<PassProgress>(*progress, 2);
@@ -91,12 +74,8 @@ void APPROX::TakeChoice(const ApproxChoice& choice)
 bool APPROX::ReadPar(std::string& error)
 {
     ParFile par;
-    if (!ReadParFile(parName, par, error))
+    if (!ReadAnalysedParFile(parName, par, error))
         return false;
-    if (!par.hasCounts || par.numeratorTerms == 0 || par.denominatorTerms == 0) {
-        error = "File " + parName + ". Simulation aborted (0 terms)!";
-        return false;
-    }
     // Lines 1 and 2 are copied as they stand; ReadParFile has checked them.
     if (!ReadTextLines(parName, parLines_) || parLines_.size() < 4 || SplitBlanks(parLines_[2]).empty()
         || SplitBlanks(parLines_[3]).empty()) {

@@ -1,7 +1,10 @@
 #include "viewer/ComponentGrid.h"
 
+#include <cmath>
+
 #include "formats/NumberText.h"
 #include "viewer/FDT.h"
+#include "viewer/FloatText.h"
 
 bool IsSourceName(const std::string& name)
 {
@@ -27,8 +30,13 @@ std::vector<GridRow> ComponentGridRows(const FDT& f)
     return rows;
 }
 
-void ReadComponentGrid(FDT& f, const std::vector<GridRow>& rows)
+bool ReadComponentGrid(FDT& f, const std::vector<GridRow>& rows, std::string& error)
 {
+    struct Read {
+        Compo* compo;
+        double value, phase;
+    };
+    std::vector<Read> reads;
     std::size_t row = 0;
     for (int i = 0; i < f.CompoCount() && row < rows.size(); ++i) {
         Compo& compo = f.components[i];
@@ -37,12 +45,21 @@ void ReadComponentGrid(FDT& f, const std::vector<GridRow>& rows)
         const std::string& cell = rows[row++].value;
         if (cell == kParamCell)
             continue;
+        Read read{&compo, StrToD(cell), compo.phase};
         std::size_t p = cell.find('P');
         if (f.GetViewKind() == View::Phasor && IsSourceName(compo.name) && p != std::string::npos) {
-            compo.value = StrToD(cell.substr(0, p));
-            compo.phase = StrToD(cell.substr(p + 1));
-        } else {
-            compo.value = StrToD(cell);
+            read.value = StrToD(cell.substr(0, p));
+            read.phase = StrToD(cell.substr(p + 1));
         }
+        if (!std::isfinite(read.value) || !std::isfinite(read.phase)) {
+            error = FloatConversionError(cell);
+            return false;
+        }
+        reads.push_back(read);
     }
+    for (const Read& read : reads) {
+        read.compo->value = read.value;
+        read.compo->phase = read.phase;
+    }
+    return true;
 }

@@ -22,5 +22,7 @@ bool IsSourceName(const std::string& name);
 std::vector<GridRow> ComponentGridRows(const FDT& f);
 
 // The cells back into the components, walking the components that have a
-// row; "Param." cells are skipped; numbers are read as strtod reads them.
-void ReadComponentGrid(FDT& f, const std::vector<GridRow>& rows);
+// row; "Param." cells are skipped; numbers are read as strtod reads them
+// (a text that is no number counts as 0). A cell that reads as no finite
+// number ("1e999", "nan") changes nothing: false with the text to show.
+bool ReadComponentGrid(FDT& f, const std::vector<GridRow>& rows, std::string& error);

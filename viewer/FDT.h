@@ -62,6 +62,9 @@ public:
     bool EvaluateCoefficients(std::string& error);
     bool PrepareNumeric(std::string& error) { return EvaluateCoefficients(error); }
     bool ComputePhasor(std::string& error);
+    // The gains and coefficient rows of every curve are finite numbers;
+    // false with the text to show when values overflowed them.
+    bool FiniteCoefficients(std::string& error) const;
     Complex ResponseAt(double w) const;
 
     // Symbolic text (FdtSymbolic.cpp). The window asks SymbolicQuestion when

@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "viewer/FDT.h"
+#include "viewer/Messages.h"
 #include "viewer/TermScan.h"
 
 namespace {
@@ -77,6 +78,21 @@ bool FDT::EvaluateCoefficients(std::string& error)
     denominatorRows = std::move(den);
     for (int c = 0; c < kMaxCurves; ++c)
         curveColours[c] = kCurveColours[c];
+    return true;
+}
+
+bool FDT::FiniteCoefficients(std::string& error) const
+{
+    for (int c = 0; c < curveCount; ++c) {
+        bool finite = std::isfinite(gain[c]);
+        for (const auto* rows : {&numeratorRows, &denominatorRows})
+            for (const CurveRow& row : *rows)
+                finite = finite && std::isfinite(row[c]);
+        if (!finite) {
+            error = Msg::NotFiniteCoefficients;
+            return false;
+        }
+    }
     return true;
 }
 

@@ -22,21 +22,28 @@ const char* TitleOf(int kind, bool yLinear)
 
 bool TimeView(int kind) { return kind == View::Step || kind == View::Impulse; }
 
-// Rows of 1-pixel dashes 5 pixels apart, labelled at the left of the frame.
+// Rows of 1-pixel dashes 5 pixels apart, labelled at the left of the frame
+// in a font small enough for the margin.
 void DrawYGrid(TCanvas& canvas, const FDT& f, const YAxis& axis)
 {
     const PlotFrame& fr = f.frame;
+    const std::vector<double> values = YGridValues(axis);
+    std::vector<std::string> labels;
+    for (double v : values)  // the accumulated steps may miss zero by a rounding: its label reads 0
+        labels.push_back(AxisLabel(std::abs(v) < std::abs(axis.step) * 1e-9 ? 0.0 : v));
+    const TFont font = canvas.Font();
+    FitLabels(canvas, labels, fr.left - 3);
     canvas.SetPen(clBtnShadow, 1);
     canvas.SetTextAlign(TextAlign::Right | TextAlign::Baseline);
-    for (double v : YGridValues(axis)) {
-        int y = f.ValueToY(v);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        int y = f.ValueToY(values[i]);
         for (int x = fr.left + 5; x <= fr.right - 5; x += 5) {
             canvas.MoveTo(x, y);
             canvas.LineTo(x + 1, y);
         }
-        // The accumulated steps may miss zero by a rounding: its label reads 0.
-        canvas.TextOut(fr.left - 3, y, AxisLabel(std::abs(v) < std::abs(axis.step) * 1e-9 ? 0.0 : v));
+        canvas.TextOut(fr.left - 3, y, labels[i]);
     }
+    canvas.SetFont(font);
 }
 
 // A gap at every invalid sample and every sample off the frame; the first
@@ -114,6 +121,7 @@ void FDT::DrawXAxis(TCanvas& canvas)
     // Over more than two decades only the decade lines run down from the
     // top; every other logarithmic line runs up from its tick.
     const bool decadesOnly = std::any_of(marks.begin(), marks.end(), [](const XMark& m) { return m.tick && !m.grid; });
+    std::vector<AxisMark> labels;
     for (const XMark& m : marks) {
         if (m.tick)
             DottedLine(canvas, m.x, frame.bottom - 5, m.x, frame.bottom);
@@ -122,21 +130,32 @@ void FDT::DrawXAxis(TCanvas& canvas)
         else if (m.grid)
             DottedLine(canvas, m.x, frame.top, m.x, frame.bottom);
         if (m.label)
-            canvas.TextOut(m.x, frame.bottom + 6, AxisLabel(m.value));
+            labels.push_back({m.x, AxisLabel(m.value)});
     }
+    DrawCentredLabels(canvas, labels, frame.bottom + 6);
     const char* label = TimeView(viewKind) ? "Time (sec)" : hzUnits ? "frequency (Hz)" : "frequency (rad/sec)";
     canvas.TextOut((frame.right + frame.left) / 2, frame.bottom + 20, label);
 }
 
+// One line at the bottom; too long for the canvas, it gets a smaller font.
 void FDT::DrawLegend(TCanvas& canvas, int h)
 {
     const TFont font = canvas.Font();
     canvas.SetTextAlign(TextAlign::Left | TextAlign::Top);
     const bool named = sweptComponent >= 0 && sweptComponent < CompoCount();
+    std::vector<std::string> texts;
+    for (int c = 0; c < curveCount; ++c)
+        texts.push_back((named ? components[sweptComponent].name : "") + " = " + GcvtText(curveValues[c], 6));
+    std::string line;
+    for (const std::string& text : texts)
+        line += text;
+    const int width = frame.right + 20;  // the canvas, whose frame ends 20 pixels before its edge
+    FitLabels(canvas, {line}, width - 10 - 20 * curveCount);
+    const TFont fitted = canvas.Font();
     int x = 10;
     for (int c = 0; c < curveCount; ++c) {
-        std::string text = (named ? components[sweptComponent].name : "") + " = " + GcvtText(curveValues[c], 6);
-        TFont coloured = font;
+        const std::string& text = texts[c];
+        TFont coloured = fitted;
         coloured.Color = CanvasColour(curveColours[c]);
         canvas.SetFont(coloured);
         canvas.TextOut(x, h - 16, text);

@@ -25,18 +25,17 @@ bool Exists(const std::string& path)
 
 bool FDT::LoadParFile(const std::string& path, std::string& error)
 {
-    Progress* window = progress;
-    *this = FDT();
-    progress = window;
-    fdtPath = path;
-    parPath = ChangeFileExt(path, ".par");
+    // Empty but for the wait window and the paths, also when the load fails.
+    auto reset = [&, window = progress] {
+        *this = FDT();
+        progress = window;
+        fdtPath = path;
+        parPath = ChangeFileExt(path, ".par");
+    };
+    reset();
     ParFile par;
-    if (!ReadParFile(parPath, par, error))
+    if (!ReadAnalysedParFile(parPath, par, error))
         return false;
-    if (!par.hasCounts || par.numeratorTerms == 0 || par.denominatorTerms == 0) {
-        error = "File " + parPath + ". Simulation aborted (0 terms)!";
-        return false;
-    }
     numeratorDegree = static_cast<int>(par.numeratorDegree);
     denominatorDegree = static_cast<int>(par.denominatorDegree);
     numeratorTerms = par.numeratorTerms;
@@ -63,10 +62,7 @@ bool FDT::LoadParFile(const std::string& path, std::string& error)
     }
     viewKind = View::Symbolic;
     if (!EvaluateCoefficients(error)) {
-        *this = FDT();
-        progress = window;
-        fdtPath = path;
-        parPath = ChangeFileExt(path, ".par");
+        reset();
         return false;
     }
     loaded = true;

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 
 #include "viewer/FDT.h"
@@ -11,7 +12,9 @@ bool FDT::FrequencyChecks(bool withRoots, std::string& error)
         if (!RootChecks(zerosOk, polesOk, error))
             return false;
     }
-    if (!(wStart > 0 && wEnd > 0 && wStart < wEnd && std::isfinite(wEnd))) {
+    // The samples lie at wStart times powers of wEnd / wStart, or on a
+    // linear axis at steps of wEnd - wStart, which must be a number.
+    if (!(wStart > 0 && wEnd > 0 && wStart < wEnd && std::isfinite(xLinear ? wEnd - wStart : wEnd / wStart))) {
         error = Msg::BadFrequencyLimits;
         return false;
     }
@@ -27,7 +30,7 @@ double FDT::GridFrequency(int u)
 
 bool FDT::StartSweep(bool withRoots, std::string& error)
 {
-    if (!EvaluateCoefficients(error) || !FrequencyChecks(withRoots, error)) {
+    if (!EvaluateCoefficients(error) || !FiniteCoefficients(error) || !FrequencyChecks(withRoots, error)) {
         viewKind = View::Symbolic;
         return false;
     }
@@ -65,13 +68,14 @@ bool FDT::ComputeGain(std::string& error)
     if (!StartSweep(false, error))
         return false;
     bool loss = viewKind == View::Loss;
-    for (int c = 0; c < curveCount; ++c) {
-        double k = std::fabs(gain[c]);
-        for (int u = 0; u < kSampleCount; ++u) {
-            double w = GridFrequency(u);
-            Complex s(0.0, w);
-            double n = std::abs(EvalPolynomial(numeratorRows[0].data() + c, numeratorDegree, s, kMaxCurves));
-            double d = std::abs(EvalPolynomial(denominatorRows[0].data() + c, denominatorDegree, s, kMaxCurves));
+    // The powers of s of a sample serve both polynomials of every curve.
+    Complex powers[256];  // the degrees are at most 255, the highest power a term holds
+    for (int u = 0; u < kSampleCount; ++u) {
+        PowersOf(Complex(0.0, GridFrequency(u)), std::max(numeratorDegree, denominatorDegree), powers);
+        for (int c = 0; c < curveCount; ++c) {
+            double k = std::fabs(gain[c]);
+            double n = std::abs(EvalWithPowers(numeratorRows[0].data() + c, numeratorDegree, powers, kMaxCurves));
+            double d = std::abs(EvalWithPowers(denominatorRows[0].data() + c, denominatorDegree, powers, kMaxCurves));
             if (!(n != 0.0 && d != 0.0 && std::isfinite(n) && std::isfinite(d))) {
                 samples.invalid[u][c] = 1;
                 continue;

@@ -38,17 +38,26 @@ void FDT::DrawPoleZero(TCanvas& canvas, int w, int h)
 
     const PoleZeroMap map = ScalePoleZero();
     canvas.SetTextAlign(TextAlign::Center | TextAlign::Top);
+    std::vector<AxisMark> columns;
     for (double v : map.GridRe()) {
         int x = map.X(v);
         DottedLine(canvas, x, frame.top, x, frame.bottom);
-        canvas.TextOut(x, frame.bottom + 2, AxisLabel(v));
+        columns.push_back({x, AxisLabel(v)});
     }
+    DrawCentredLabels(canvas, columns, frame.bottom + 2);
     canvas.SetTextAlign(TextAlign::Right | TextAlign::Baseline);
-    for (double v : map.GridIm()) {
-        int y = map.Y(v);
+    const std::vector<double> rows = map.GridIm();
+    std::vector<std::string> labels;
+    for (double v : rows)
+        labels.push_back(AxisLabel(v));
+    const TFont font = canvas.Font();
+    FitLabels(canvas, labels, frame.left - 2);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        int y = map.Y(rows[i]);
         DottedLine(canvas, frame.left, y, frame.right, y);
-        canvas.TextOut(frame.left - 2, y, AxisLabel(v));
+        canvas.TextOut(frame.left - 2, y, labels[i]);
     }
+    canvas.SetFont(font);
 
     canvas.SetBrush(clWhite);
     for (int c = 0; c < curveCount; ++c) {

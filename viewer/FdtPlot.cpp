@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "viewer/FDT.h"
+#include "viewer/PlotMouse.h"
 #include "viewer/PlotScale.h"
 
 void FDT::SetPlotFrame(int w, int h)
@@ -57,9 +58,7 @@ PoleZeroMap FDT::ScalePoleZero()
 
 void FDT::Zoom(int x1, int y1, int x2, int y2)
 {
-    bool zoomable = viewKind == View::Gain || viewKind == View::Phase || viewKind == View::Delay
-                    || viewKind == View::Loss;
-    if (!zoomable || x1 == x2 || y1 == y2 || frame.right <= frame.left || frame.bottom == frame.top)
+    if (!Zoomable(viewKind) || x1 == x2 || y1 == y2 || frame.right <= frame.left || frame.bottom == frame.top)
         return;
     if (x1 > x2)
         std::swap(x1, x2);
@@ -67,6 +66,8 @@ void FDT::Zoom(int x1, int y1, int x2, int y2)
         return std::clamp((x - frame.left) * 200 / (frame.right - frame.left) + 1, 0, 200);
     };
     int k1 = index(x1), k2 = index(x2);
+    if (k1 == k2)
+        return;  // a band narrower than a sample step holds no interval
     if (hzUnits) {
         fStart = samples.x[k1];
         fEnd = samples.x[k2];

@@ -48,7 +48,7 @@ bool FDT::RootChecks(bool zerosOk, bool polesOk, std::string& error) const
 
 bool FDT::PreparePoleZero(std::string& error)
 {
-    bool ok = EvaluateCoefficients(error);
+    bool ok = EvaluateCoefficients(error) && FiniteCoefficients(error);
     if (ok) {
         bool zerosOk = FindRoots(0);
         bool polesOk = FindRoots(1);

@@ -1,6 +1,9 @@
+#include <cmath>
+
 #include "formats/Paths.h"
 #include "formats/TextFile.h"
 #include "viewer/FDT.h"
+#include "viewer/Messages.h"
 #include "viewer/SymbolicFile.h"
 #include "viewer/TermScan.h"
 
@@ -33,6 +36,13 @@ Outcome FDT::BuildSymbolicText(std::string& error)
     };
     if (!scan.Run(add, error))
         return scan.aborted ? Outcome::Aborted : Outcome::Failed;
+    for (const auto& section : sums)
+        for (const SOP& sum : section)
+            for (const auto& entry : sum.Entries())
+                if (!std::isfinite(entry.second)) {
+                    error = Msg::NotFiniteCoefficients;  // finite coefficients whose sum overflowed
+                    return Outcome::Failed;
+                }
     if (!WriteSymbolicFile(SymbolicPath(), SymbolicFileBytes(sums[0], sums[1]), error))
         return Outcome::Failed;
     symbolicBuilt = true;

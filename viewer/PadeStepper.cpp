@@ -24,6 +24,8 @@ const Complex kResidue[kPade] = {
     {132.1659412474876, 17.47674798877164},
 };
 
+bool Finite(Complex z) { return std::isfinite(z.real()) && std::isfinite(z.imag()); }
+
 struct PadeTerm {
     Complex q, r, g;
     Complex c[kMaxStateSize + 1];
@@ -31,7 +33,7 @@ struct PadeTerm {
 
 }  // namespace
 
-void PadeImpulse(const double* n, int nd, const double* d, int S, double h, double gain, double* out)
+bool PadeImpulse(const double* n, int nd, const double* d, int S, double h, double gain, double* out)
 {
     PadeTerm terms[kPade];
     for (int k = 0; k < kPade; ++k) {
@@ -39,12 +41,17 @@ void PadeImpulse(const double* n, int nd, const double* d, int S, double h, doub
         Complex p = kPole[k] / h;
         t.r = kResidue[k] / h;
         t.q = 1.0 / p;
+        bool finite = Finite(p) && Finite(t.r) && Finite(t.q);
         t.c[1] = d[1];
-        for (int j = 2; j <= S; ++j)
+        for (int j = 2; j <= S; ++j) {
             t.c[j] = d[j] + t.c[j - 1] * t.q;
+            finite = finite && Finite(t.c[j]);
+        }
         t.c[S] += p;
         double size = std::abs(t.c[S]);
-        t.g = size != 0.0 && std::isfinite(size) ? 1.0 / t.c[S] : Complex(0.0, 0.0);
+        if (!finite || !std::isfinite(size))
+            return false;
+        t.g = size != 0.0 ? 1.0 / t.c[S] : Complex(0.0, 0.0);
     }
     double x[kMaxStateSize + 1] = {};
     double xn[kMaxStateSize + 1] = {};
@@ -70,4 +77,5 @@ void PadeImpulse(const double* n, int nd, const double* d, int S, double h, doub
             sum += n[i] * x[i];
         out[l] = gain * sum / h;
     }
+    return true;
 }

@@ -9,4 +9,6 @@ inline constexpr int kMaxStateSize = 257;
 // n[1..nd+1] holds the coefficients of s^0..s^nd, d[1..S+1] those of a monic
 // denominator of degree S (1 <= S <= kMaxStateSize - 1, nd + 1 <= S).
 // out[l] (l = 1..kTimeSteps) is gain times the mean of the response over step l.
-void PadeImpulse(const double* n, int nd, const double* d, int S, double h, double gain, double* out);
+// False, with out untouched, when the step h puts a Padé constant of the
+// stepper beyond a double (an end time far too small or large for the function).
+bool PadeImpulse(const double* n, int nd, const double* d, int S, double h, double gain, double* out);

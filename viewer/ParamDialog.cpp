@@ -1,7 +1,11 @@
 #include "viewer/ParamDialog.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "formats/NumberText.h"
 #include "viewer/FDT.h"
+#include "viewer/FloatText.h"
 
 ParamDialogState FillParamDialog(const FDT& f, const std::vector<GridRow>& grid)
 {
@@ -24,21 +28,31 @@ void DeleteAllValues(ParamDialogState& dialog)
         edit.clear();
 }
 
-void ApplyParamDialog(FDT& f, const ParamDialogState& dialog, std::vector<GridRow>& grid)
+bool ApplyParamDialog(FDT& f, const ParamDialogState& dialog, std::vector<GridRow>& grid, std::string& error)
 {
     if (dialog.selected < 0 || dialog.selected >= static_cast<int>(grid.size()))
-        return;
+        return true;
     int compo = f.CompoIndexOfRow(dialog.selected);
     if (compo >= f.CompoCount())
-        return;
+        return true;
+    double values[kMaxCurves];
     int n = 0;
-    for (const std::string& edit : dialog.edits)
-        if (edit.find_first_not_of(" \t") != std::string::npos)
-            f.curveValues[n++] = StrToD(edit);
+    for (const std::string& edit : dialog.edits) {
+        if (edit.find_first_not_of(" \t") == std::string::npos)
+            continue;
+        values[n] = StrToD(edit);
+        if (!std::isfinite(values[n])) {
+            error = FloatConversionError(edit);
+            return false;
+        }
+        ++n;
+    }
+    std::copy(values, values + n, f.curveValues);
     f.sweptComponent = compo;
     f.curveCount = n > 1 ? n : 1;
     if (n == 1) {
         f.CompoValueRef(compo) = f.curveValues[0];
         grid[dialog.selected].value = FloatToStr(f.curveValues[0]);
     }
+    return true;
 }

@@ -26,5 +26,6 @@ void DeleteAllValues(ParamDialogState& dialog);
 // (strtod; the values close up over empty edits). Two or more values give
 // that many curves. One value is no sweep: it becomes the component's own
 // value, and its grid cell shows it. No value is no sweep either: the
-// component keeps its value. Nothing changes without a selection.
-void ApplyParamDialog(FDT& f, const ParamDialogState& dialog, std::vector<GridRow>& grid);
+// component keeps its value. Nothing changes without a selection, nor when
+// an edit reads as no finite number ("1e999"): false with the text to show.
+bool ApplyParamDialog(FDT& f, const ParamDialogState& dialog, std::vector<GridRow>& grid, std::string& error);

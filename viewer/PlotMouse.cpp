@@ -79,9 +79,20 @@ PlotMouse::Moved PlotMouse::Move(FDT& f, TCanvas& canvas, int x, int y, bool zoo
             readouts_.clientHeight = height;
         }
         moved.readoutsChanged = true;
+    } else {
+        EraseCursorLine(f, canvas);
     }
     canvas.SetPenMode(PenMode::Copy);
     return moved;
+}
+
+void PlotMouse::EraseCursorLine(const FDT& f, TCanvas& canvas)
+{
+    if (dragging_ || lastX_ == -100)
+        return;
+    CursorLine(f, canvas, lastX_);
+    canvas.SetPenMode(PenMode::Copy);
+    lastX_ = -100;
 }
 
 bool PlotMouse::Up(FDT& f, int x, int y)

@@ -42,11 +42,14 @@ public:
 
     void Down(const FDT& f, int x, int y);
     // Sets the zoomed flag from the zoom button and the view, then drags the
-    // band or moves the cursor line.
+    // band or moves the cursor line; a cursor line that no longer belongs
+    // (zoom pressed, cursor window hidden) is erased.
     Moved Move(FDT& f, TCanvas& canvas, int x, int y, bool zoomButtonDown, bool cursorVisible);
     // True when a zoom drag ended: the model is zoomed and the view must be
     // computed again.
     bool Up(FDT& f, int x, int y);
+    // Erases the cursor line, if one is drawn (the cursor window went away).
+    void EraseCursorLine(const FDT& f, TCanvas& canvas);
     // The plot was drawn afresh: neither band nor cursor line is on it now.
     void Forget();
 

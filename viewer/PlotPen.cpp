@@ -37,3 +37,32 @@ TFont SizedFont(const TFont& font, int points, bool bold, int pixelsPerInch)
 }
 
 std::string AxisLabel(double v) { return GcvtText(v == 0.0 ? 0.0 : v, 6); }
+
+void FitLabels(TCanvas& canvas, const std::vector<std::string>& labels, int width)
+{
+    int widest = 0;
+    for (const std::string& label : labels)
+        widest = std::max(widest, canvas.TextExtent(label).cx);
+    TFont font = canvas.Font();
+    const int height = std::abs(font.Height);
+    if (widest <= width || height == 0)
+        return;
+    const int fitted = std::max(7, height * width / widest);
+    font.Height = font.Height < 0 ? -fitted : fitted;
+    canvas.SetFont(font);
+}
+
+void DrawCentredLabels(TCanvas& canvas, const std::vector<AxisMark>& labels, int y)
+{
+    const int gap = canvas.TextExtent("0").cx;
+    bool first = true;
+    int right = 0;
+    for (const AxisMark& label : labels) {
+        const int half = canvas.TextExtent(label.text).cx / 2;
+        if (!first && label.x - half < right + gap)
+            continue;
+        canvas.TextOut(label.x, y, label.text);
+        right = label.x + half;
+        first = false;
+    }
+}

@@ -2,6 +2,7 @@
 // Pens, fills and font sizes of the plots on a canvas.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/Canvas.h"
 
@@ -30,3 +31,17 @@ TFont SizedFont(const TFont& font, int points, bool bold, int pixelsPerInch);
 
 // sprintf "%g" of a grid value; a zero reads "0".
 std::string AxisLabel(double v);
+
+// The labels of an axis at the left of the frame must fit into its margin:
+// where the widest is wider than width pixels, the canvas font gets smaller
+// (down to 7 pixels) so that it fits. The caller restores the font.
+void FitLabels(TCanvas& canvas, const std::vector<std::string>& labels, int width);
+
+// Labels of an axis below the frame, each centred on its x at y (the text
+// alignment set by the caller), left to right: a label that would run into
+// the one before it is left out.
+struct AxisMark {
+    int x;
+    std::string text;
+};
+void DrawCentredLabels(TCanvas& canvas, const std::vector<AxisMark>& labels, int y);

@@ -23,13 +23,18 @@ YAxis RoundYAxis(double dataMax, double dataMin, bool phase)
     YAxis axis;
     if (!(dataMax >= dataMin) || !std::isfinite(dataMax) || !std::isfinite(dataMin))
         return axis;
+    // Data far below 1 in size (delays in seconds, small amplitudes) keep
+    // their own scale: what counts as a constant curve and the smallest step
+    // shrink with them.
+    double size = std::max(std::fabs(dataMax), std::fabs(dataMin));
+    size = size == 0 ? 1.0 : std::clamp(size, 1e-290, 1.0);
     double max = dataMax, min = dataMin;
-    if (std::fabs(max - min) < 1e-6)
-        max = min + 0.1;
+    if (std::fabs(max - min) < 1e-6 * size)
+        max = min + 0.1 * size;
     double range = std::fabs(max - min);
     double step = range > 0 ? Pow10Trunc(std::log10(range)) * 0.5 : 0.0;
-    if (!(step >= 1e-6))
-        step = 0.1;
+    if (!(step >= 1e-6 * size))
+        step = 0.1 * size;
     if (max != min) {
         for (int i = 0; i < 2200 && std::fabs(range / step) > 9; ++i)
             step *= 2;

@@ -10,7 +10,8 @@ struct YAxis {
 };
 
 // The rounded axis around the data range (dataMin <= dataMax); the phase
-// view turns steps above 10 into 0.9 of themselves (50 into 45).
+// view turns steps above 10 into 0.9 of themselves (50 into 45). A range
+// narrower than 1e-6 times the data's size (at most 1) is a constant curve.
 YAxis RoundYAxis(double dataMax, double dataMin, bool phase);
 // min, min + step, ... up to max.
 std::vector<double> YGridValues(const YAxis& axis);

@@ -15,3 +15,24 @@ public:
     // Hides and frees the wait window.
     virtual void End() = 0;
 };
+
+// The wait window of a progress, shown for as long as the scope lasts;
+// nothing without a progress.
+class ProgressScope {
+public:
+    ProgressScope(Progress* progress, bool canAbort) : progress_(progress)
+    {
+        if (progress_)
+            progress_->Begin(canAbort);
+    }
+    ~ProgressScope()
+    {
+        if (progress_)
+            progress_->End();
+    }
+    ProgressScope(const ProgressScope&) = delete;
+    ProgressScope& operator=(const ProgressScope&) = delete;
+
+private:
+    Progress* progress_;
+};

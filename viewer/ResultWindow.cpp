@@ -66,6 +66,7 @@ void ResultWindow::Open(const std::string& path, const IntervalTexts& remembered
         controls.grid.clear();
         controls.parameterEnabled = false;
         controls.memoLines.clear();
+        ++controls.memoVersion;
         controls.memoVisible = true;
         host_.ShowMessage(error);
         return;
@@ -144,7 +145,12 @@ void ResultWindow::ShowSymbolic()
     std::vector<std::string> lines;
     std::string error;
     switch (model_.SymbolicText(lines, error)) {
-    case Outcome::Done: controls.memoLines = std::move(lines); break;
+    case Outcome::Done:
+        if (lines != controls.memoLines) {  // the same text keeps the memo as it is
+            controls.memoLines = std::move(lines);
+            ++controls.memoVersion;
+        }
+        break;
     case Outcome::Aborted: break;
     case Outcome::Failed: host_.ShowMessage(error); break;
     }
@@ -194,6 +200,11 @@ void ResultWindow::ReadPanel()
         endTime = 1.0;
     }
     FDT& f = model_;
+    std::string error;
+    if (!ReadComponentGrid(f, controls.grid, error)) {
+        host_.ShowMessage(error);
+        return;
+    }
     f.endTime = endTime;
     f.hzUnits = controls.hz;
     double start = StrToD(controls.start), end = StrToD(controls.end);
@@ -211,7 +222,6 @@ void ResultWindow::ReadPanel()
     f.yLinear = controls.yLinear;
     f.xLinear = controls.xLinear;
     f.zoomed = false;
-    ReadComponentGrid(f, controls.grid);
     Refresh();
 }
 
@@ -240,8 +250,9 @@ void ResultWindow::ParameterDone(bool ok, const ParamDialogState& dialog)
     if (!CanSweep())
         return;
     RunCommand([&] {
-        if (ok)
-            ApplyParamDialog(model_, dialog, controls.grid);
+        std::string error;
+        if (ok && !ApplyParamDialog(model_, dialog, controls.grid, error))
+            host_.ShowMessage(error);
         ReadPanel();
     });
 }
@@ -272,6 +283,12 @@ void ResultWindow::MouseUp(int x, int y)
 {
     if (!busy_ && mouse_.Up(model_, x, y))
         FormDati();
+}
+
+void ResultWindow::CursorHidden(TCanvas& canvas)
+{
+    if (plotReady_ && !controls.memoVisible && model_.loaded && !busy_)
+        mouse_.EraseCursorLine(model_, canvas);
 }
 
 std::string ResultWindow::MemoText() const

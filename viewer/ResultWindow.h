@@ -54,6 +54,7 @@ struct ResultControls {
     std::string caption;
     bool memoVisible = true;  // Memo1 shown and PaintBox1 hidden, or the reverse
     std::vector<std::string> memoLines;
+    int memoVersion = 0;  // counts the changes of memoLines, for the window to show them
 };
 
 class ResultWindow {
@@ -98,6 +99,8 @@ public:
     // Ends a zoom drag: the view is zoomed and computed again.
     void MouseUp(int x, int y);
     const CursorReadouts& Readouts() const { return mouse_.Readouts(); }
+    // The cursor window was hidden: its line goes from the plot.
+    void CursorHidden(TCanvas& canvas);
 
     // Copy and Print: the memo's text when it shows, else the plot.
     bool ShowsText() const { return controls.memoVisible; }

@@ -1,9 +1,11 @@
 #pragma once
 // Reads both sections of a network-function file, refusing records that lie
-// outside the degrees or the element list. Terms are decoded in place from
+// outside the degrees or the element list or whose coefficient is no finite
+// number. Terms are decoded in place from
 // the file buffer. Every 1024 terms the progress is told and, with canAbort,
 // asked whether the user pressed Abort.
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -42,19 +44,7 @@ bool TermScan::Run(OnTerm&& onTerm, std::string& error)
         error = "The file " + path + " cannot be read!";
         return false;
     }
-    struct WaitWindow {
-        Progress* p;
-        WaitWindow(Progress* progress, bool show, bool abortButton) : p(show ? progress : nullptr)
-        {
-            if (p)
-                p->Begin(abortButton);
-        }
-        ~WaitWindow()
-        {
-            if (p)
-                p->End();
-        }
-    } wait(progress, showWait, canAbort);
+    ProgressScope wait(showWait ? progress : nullptr, canAbort);
     int section = 0, shown = 0;
     std::int64_t done = 0, nextReport = 1024;
     std::size_t available = 0;
@@ -71,6 +61,8 @@ bool TermScan::Run(OnTerm&& onTerm, std::string& error)
                 ++section;
                 continue;
             }
+            if (!std::isfinite(t.coefficient))
+                return Damaged("a term's coefficient is not a finite number", error);
             if (t.power > degree[section])
                 return Damaged("a term's power of s is above the degree of its polynomial", error);
             std::uint8_t top = 0;

@@ -77,9 +77,5 @@ double ListValue(ListField field, Complex h)
 
 std::string ListCellText(double v)
 {
-    if (std::isnan(v))
-        return "NAN";
-    if (std::isinf(v))
-        return v > 0 ? "INF" : "-INF";
-    return GcvtText(v, 5);
+    return std::isfinite(v) ? GcvtText(v == 0.0 ? 0.0 : v, 5) : "";
 }

@@ -20,5 +20,7 @@ bool ListFrequencies(double start, double stop, int n, Stepping stepping, std::v
 
 double ListValue(ListField field, Complex h);
 
-// Five significant digits; "INF", "-INF" or "NAN" for a value that is no number.
+// Five significant digits, a zero of either sign as "0"; empty for a value
+// that is no finite number (the decibels of a zero of transmission), as an
+// invalid sample reads in the cursor window.
 std::string ListCellText(double v);

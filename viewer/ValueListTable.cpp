@@ -1,5 +1,7 @@
 #include "viewer/ValueListTable.h"
 
+#include <algorithm>
+
 #include "formats/NumberText.h"
 #include "formats/Paths.h"
 #include "viewer/FDT.h"
@@ -26,12 +28,13 @@ void ListTable::Resize(int rows, int columns)
 namespace {
 
 // The coefficients of every curve, also while the window shows the Phasor
-// view (whose evaluation computes only the phasor).
+// view (whose evaluation computes only the phasor); false when they are not
+// finite numbers.
 bool EvaluateRows(FDT& f, std::string& error)
 {
     const int kind = f.viewKind;
     f.viewKind = View::None;
-    bool ok = f.EvaluateCoefficients(error);
+    bool ok = f.EvaluateCoefficients(error) && f.FiniteCoefficients(error);
     f.viewKind = kind;
     return ok;
 }
@@ -107,16 +110,20 @@ std::string ListClipboardText(const ListTable& table)
 
 std::vector<PrintPage> ListPrintPages(const ListTable& table, int lineHeight, int charWidth, int pageHeight)
 {
+    std::vector<int> columnX(static_cast<std::size_t>(table.Columns()), 10);
+    for (int c = 0; c + 1 < table.Columns(); ++c) {
+        std::size_t longest = 11;
+        for (const auto& row : table.cells)
+            longest = std::max(longest, row[c].size());
+        columnX[c + 1] = columnX[c] + static_cast<int>(longest + 1) * charWidth;
+    }
     std::vector<PrintPage> pages;
     std::vector<LinePlace> places = PlaceLines(table.Rows(), 10, 2 * lineHeight, lineHeight, pageHeight);
     for (int r = 0; r < table.Rows(); ++r) {
         if (places[r].page >= static_cast<int>(pages.size()))
             pages.emplace_back();
-        int x = 10;
-        for (const std::string& cell : table.cells[r]) {
-            pages.back().push_back({x, places[r].y, cell});
-            x += 12 * charWidth;
-        }
+        for (int c = 0; c < table.Columns(); ++c)
+            pages.back().push_back({columnX[c], places[r].y, table.cells[r][c]});
     }
     return pages;
 }

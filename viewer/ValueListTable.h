@@ -47,6 +47,7 @@ bool FillPoleZeroTable(FDT& f, ListTable& table, std::string& error);
 // Every cell padded or cut to 15 characters, CR LF after each row.
 std::string ListClipboardText(const ListTable& table);
 
-// Rows at x 10, 22, ... character widths apart, from y 10 two line heights
-// apart, continued on new pages.
+// Rows from y 10 two line heights apart, continued on new pages; columns
+// from x 10, each 12 character widths wide, or one more than its longest
+// text ("Amplitude (dB)") so that no text runs into the next.
 std::vector<PrintPage> ListPrintPages(const ListTable& table, int lineHeight, int charWidth, int pageHeight);

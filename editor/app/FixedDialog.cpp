@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "platform/Dialogs.h"
+
 FixedDialog::FixedDialog(QWidget* parent, const char* caption, bool toolWindow, bool stayOnTop)
     : QDialog(parent), OK(new QPushButton("OK", this)), Cancel(new QPushButton("Cancel", this))
 {
@@ -30,6 +32,14 @@ void FixedDialog::AddButtons(QBoxLayout* layout, bool okAccepts)
     row->addWidget(Cancel);
     layout->addLayout(row);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void FixedDialog::AcceptUnless(const std::string& message)
+{
+    if (message.empty())
+        accept();
+    else
+        ShowMessage(message);
 }
 
 void FixedDialog::showEvent(QShowEvent* event)

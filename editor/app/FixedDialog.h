@@ -3,6 +3,7 @@
 // caption and size, centred on the screen when shown, with an "OK" button
 // (the default) and a "Cancel" button that rejects it.
 #include <QDialog>
+#include <string>
 
 class QBoxLayout;
 class QPushButton;
@@ -21,5 +22,8 @@ protected:
     // The two buttons, right-aligned in a row at the end of the layout. OK
     // accepts unless the dialog handles it (connect to OK's clicked instead).
     void AddButtons(QBoxLayout* layout, bool okAccepts);
+    // The end of a handled OK: the dialog closes when its checks found
+    // nothing, else it shows their message and stays open.
+    void AcceptUnless(const std::string& message);
     void showEvent(QShowEvent* event) override;
 };

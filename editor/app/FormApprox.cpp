@@ -8,7 +8,6 @@
 #include <QPushButton>
 
 #include "platform/Application.h"
-#include "platform/Dialogs.h"
 #include "platform/Latin1.h"
 
 TFormApprox::TFormApprox(QWidget* parent)
@@ -64,8 +63,5 @@ void TFormApprox::OKClick()
 {
     entries_ = {Bytes(EdFreq1->text()), Bytes(EdFreq2->text()), Bytes(NumFreq->currentText()), Bytes(EdLim->text())};
     std::string message;
-    if (ApproxLine(entries_, line_, message))
-        accept();
-    else
-        ShowMessage(message);
+    AcceptUnless(ApproxLine(entries_, line_, message) ? "" : message);
 }

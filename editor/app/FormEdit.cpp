@@ -7,7 +7,6 @@
 #include <QPushButton>
 
 #include "platform/Application.h"
-#include "platform/Dialogs.h"
 #include "platform/Latin1.h"
 
 TFormEdit::TFormEdit(QWidget* parent)
@@ -57,9 +56,5 @@ EditForm TFormEdit::Entered() const
 
 void TFormEdit::OKClick()
 {
-    std::string message = Entered().OKClick();
-    if (message.empty())
-        accept();
-    else
-        ShowMessage(message);
+    AcceptUnless(Entered().OKClick());
 }

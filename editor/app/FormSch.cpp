@@ -23,6 +23,7 @@
 #include "platform/Application.h"
 #include "platform/CanvasView.h"
 #include "platform/Latin1.h"
+#include "platform/PathText.h"
 
 namespace {
 
@@ -56,12 +57,14 @@ TFormSch::TFormSch(bool subcircuit, PartClipboard& pasteList, SchematicForms& fo
     if (subcircuit)
         SetSubcircuitMode();
     else
-        for (const std::string& name : SubcircuitNames(SubcktFolder(programFolder_)))
-            ListSub->addItem(Latin1(name));
+        for (const std::string& name : SubcircuitNames(SubcktFolder(programFolder_))) {
+            // The file name's bytes as they are, whatever the name shows.
+            auto* item = new QListWidgetItem(PathText(name), ListSub);
+            item->setData(Qt::UserRole, Latin1(name));
+        }
     // The window sees the keys released in any of its controls first.
     for (QWidget* control : findChildren<QWidget*>())
         control->installEventFilter(this);
-    setWindowTitle(Latin1(editor_->Caption()));
     Refresh();
 }
 
@@ -203,7 +206,6 @@ void TFormSch::BuildSurface()
     connect(PBox, &CanvasView::MouseDown, this, Guarded(this, &TFormSch::PBoxMouseDown));
     connect(PBox, &CanvasView::MouseMove, this, Guarded(this, &TFormSch::PBoxMouseMove));
     connect(PBox, &CanvasView::MouseUp, this, Guarded(this, &TFormSch::PBoxMouseUp));
-    connect(PBox, &CanvasView::Painting, this, [this](TCanvas&) { editor_->Repaint(); });
 
     PanelText = new QFrame(ScrollBox1->viewport());
     PanelText->setObjectName("PanelText");

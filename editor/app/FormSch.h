@@ -7,6 +7,7 @@
 // name (SchematicChild).
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "editor/CommandOutcome.h"
@@ -136,6 +137,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
@@ -150,6 +152,9 @@ private:
 
     // The surface and the text panel show the core's state again.
     void Refresh();
+    // The text panel's edit shows the text with the marker just added and
+    // takes the focus, the caret at the end.
+    void ContinueTyping();
     // The mouse's position on the surface.
     Pt Cursor() const;
     CommandContext Context() const;
@@ -161,8 +166,14 @@ private:
     void Follow(const CommandOutcome& outcome);
     // The save of the close question: false when nothing was written.
     bool SaveForClose();
+    // A key pressed, and one released, in the window or a control of it.
+    void KeyPressed(const QKeyEvent& key);
+    void KeyReleased(const QKeyEvent& key);
 
     std::string programFolder_;
     SchematicForms& forms_;
     std::unique_ptr<SchematicEditor> editor_;
+    // Keys pressed while Ctrl was held: their release counts as with Ctrl,
+    // also when Ctrl was let go first.
+    std::set<int> pressedWithCtrl_;
 };

@@ -15,7 +15,7 @@
 #include "formats/Paths.h"
 #include "platform/CanvasView.h"
 #include "platform/Dialogs.h"
-#include "platform/Latin1.h"
+#include "platform/PathText.h"
 #include "platform/StartProgram.h"
 
 void TFormSch::ChkNodiClick()
@@ -111,7 +111,7 @@ void TFormSch::Follow(const CommandOutcome& outcome)
         if (!StartProgram(outcome.Program.Program, outcome.Program.Arguments))
             ShowMessage(StartFailureText(outcome.Program));
         else if (!outcome.Status.empty() && MainForm)
-            MainForm->StatusBar->showMessage(Latin1(outcome.Status));
+            MainForm->StatusBar->showMessage(DisplayText(outcome.Status));
         break;
     case CommandOutcome::Next::OpenSpiceWindow: OpenSpiceWindow(this, outcome.Path); break;
     case CommandOutcome::Next::AskName:

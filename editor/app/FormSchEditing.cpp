@@ -11,6 +11,7 @@
 #include "platform/CanvasView.h"
 #include "platform/Help.h"
 #include "platform/Latin1.h"
+#include "platform/PathText.h"
 
 namespace {
 
@@ -53,7 +54,7 @@ void TFormSch::Refresh()
             EditText->setFocus();
         }
     }
-    setWindowTitle(Latin1(editor_->Caption()));
+    setWindowTitle(DisplayText(editor_->Caption()));
     PBox->update();
 }
 
@@ -96,14 +97,17 @@ void TFormSch::TextCancClick()
 void TFormSch::ApiceButClick()
 {
     editor_->Text().AppendSuperscript();
-    EditText->setText(Latin1(editor_->Text().Text));
-    EditText->setFocus();
-    EditText->end(false);
+    ContinueTyping();
 }
 
 void TFormSch::PediceButClick()
 {
     editor_->Text().AppendSubscript();
+    ContinueTyping();
+}
+
+void TFormSch::ContinueTyping()
+{
     EditText->setText(Latin1(editor_->Text().Text));
     EditText->setFocus();
     EditText->end(false);
@@ -130,7 +134,7 @@ void TFormSch::MosfetButtClick()
 void TFormSch::ListSubClick()
 {
     if (QListWidgetItem* item = ListSub->currentItem())
-        editor_->ChooseSubcircuit(Bytes(item->text()));
+        editor_->ChooseSubcircuit(Bytes(item->data(Qt::UserRole).toString()));
     Refresh();
 }
 
@@ -204,22 +208,49 @@ void TFormSch::FormKeyUp(int qtKey, Qt::KeyboardModifiers modifiers)
     Refresh();
 }
 
+void TFormSch::KeyPressed(const QKeyEvent& key)
+{
+    if (key.isAutoRepeat())
+        return;
+    if (key.modifiers().testFlag(Qt::ControlModifier))
+        pressedWithCtrl_.insert(key.key());
+    else
+        pressedWithCtrl_.erase(key.key());
+}
+
+void TFormSch::KeyReleased(const QKeyEvent& key)
+{
+    if (key.isAutoRepeat())
+        return;
+    Qt::KeyboardModifiers modifiers = key.modifiers();
+    if (pressedWithCtrl_.erase(key.key()) > 0)
+        modifiers |= Qt::ControlModifier;
+    RunGuarded([&] { FormKeyUp(key.key(), modifiers); });
+}
+
 // Every key released in the window or one of its controls reaches FormKeyUp
 // once: the control that has the focus passes it on only when it needs the
 // release itself (a button's space bar).
 bool TFormSch::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::KeyPress)
+        KeyPressed(*static_cast<QKeyEvent*>(event));
     if (event->type() != QEvent::KeyRelease)
         return SchematicChild::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->isAutoRepeat())
         return false;
-    RunGuarded([&] { FormKeyUp(key->key(), key->modifiers()); });
+    KeyReleased(*key);
     return key->key() != Qt::Key_Space && key->key() != Qt::Key_Select;
+}
+
+void TFormSch::keyPressEvent(QKeyEvent* event)
+{
+    KeyPressed(*event);
+    SchematicChild::keyPressEvent(event);
 }
 
 void TFormSch::keyReleaseEvent(QKeyEvent* event)
 {
-    if (!event->isAutoRepeat())
-        RunGuarded([&] { FormKeyUp(event->key(), event->modifiers()); });
+    KeyReleased(*event);
 }

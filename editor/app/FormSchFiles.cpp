@@ -68,9 +68,13 @@ void TFormSch::SaveSchemaAs(const std::string& path)
     Refresh();
 }
 
+// The window asked about comes to the front: closing the frame asks each
+// window, and an unnamed one's question names no file.
 bool TFormSch::FormCloseQuery()
 {
-    auto ask = [](const std::string& question) {
+    auto ask = [this](const std::string& question) {
+        if (MainForm)
+            MainForm->Activate(this);
         switch (MessageDlg(question, MsgIcon::Warning, MsgButtons::YesNoCancel)) {
         case MsgResult::Yes: return CloseAnswer::Yes;
         case MsgResult::No: return CloseAnswer::No;

@@ -14,19 +14,11 @@
 #include "formats/Handshake.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
+#include "platform/Latin1.h"
+#include "platform/PathText.h"
 #include "platform/StartProgram.h"
 
 namespace {
-
-QString Latin1(const std::string& text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string Bytes(const QString& text)
-{
-    return text.toLatin1().toStdString();
-}
 
 std::string CannotStart(const std::string& program)
 {
@@ -131,7 +123,7 @@ bool TFormSpice::LoadNetlist(const std::string& path)
         return false;
     }
     ShowPath();
-    Edit1->setText(Latin1(model_.Program()));
+    Edit1->setText(PathText(model_.Program()));
     Edit2->setText(Latin1(model_.Analysis()));
     ShowMemo();
     return true;
@@ -143,7 +135,7 @@ void TFormSpice::SpeedButton1Click()
     if (!Dialogs().OpenFileName(model_.ProgramRequest(), path))
         return;
     model_.ChooseProgram(path);
-    Edit1->setText(Latin1(model_.Program()));
+    Edit1->setText(PathText(model_.Program()));
 }
 
 void TFormSpice::SpeedButton2Click()
@@ -208,13 +200,13 @@ void TFormSpice::ShowMemo()
 // Also as a tip: a long path may not fit the window.
 void TFormSpice::ShowStatus(const std::string& text)
 {
-    Status->setText(Latin1(text));
-    Status->setToolTip(Latin1(text));
+    Status->setText(DisplayText(text));
+    Status->setToolTip(DisplayText(text));
 }
 
 void TFormSpice::ShowPath()
 {
-    setWindowTitle(Latin1(model_.NetlistPath()));
+    setWindowTitle(PathText(model_.NetlistPath()));
 }
 
 TFormSpice* OpenSpiceWindow(QWidget* owner, const std::string& netlistPath)

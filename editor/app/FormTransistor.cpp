@@ -9,7 +9,6 @@
 #include <QTableWidget>
 
 #include "platform/Application.h"
-#include "platform/Dialogs.h"
 #include "platform/Latin1.h"
 
 TFormTransistor::TFormTransistor(QWidget* parent)
@@ -26,6 +25,10 @@ TFormTransistor::TFormTransistor(QWidget* parent)
     Griglia->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Griglia->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Griglia->setFixedWidth(200);
+    // Tab goes from one value to the next, each selected to be typed over;
+    // the grid itself takes no focus.
+    Griglia->setFocusPolicy(Qt::NoFocus);
+    Griglia->setTabKeyNavigation(false);
 
     auto* layout = new QVBoxLayout(this);
     auto* name = new QHBoxLayout;
@@ -52,6 +55,7 @@ bool TFormTransistor::Execute(TransistorForm& form)
     int rows = static_cast<int>(form.Griglia.size());
     Griglia->clearContents();
     Griglia->setRowCount(rows);
+    QWidget* before = Nome;
     for (int row = 0; row < rows; ++row) {
         const ParameterRow& entry = form.Griglia[static_cast<std::size_t>(row)];
         auto* name = new QTableWidgetItem(Latin1(entry.Name));
@@ -60,7 +64,12 @@ bool TFormTransistor::Execute(TransistorForm& form)
         auto* value = new QLineEdit(Latin1(entry.Value));
         value->setFrame(false);
         Griglia->setCellWidget(row, 1, value);
+        setTabOrder(before, value);
+        before = value;
     }
+    setTabOrder(before, Symbolic);
+    setTabOrder(Symbolic, OK);
+    setTabOrder(OK, Cancel);
     int height = 2 * Griglia->frameWidth();
     for (int row = 0; row < rows; ++row)
         height += Griglia->rowHeight(row);
@@ -84,9 +93,5 @@ TransistorForm TFormTransistor::Entered() const
 
 void TFormTransistor::OKClick()
 {
-    std::string message = Entered().OKClick();
-    if (message.empty())
-        accept();
-    else
-        ShowMessage(message);
+    AcceptUnless(Entered().OKClick());
 }

@@ -8,6 +8,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "editor/SaveRequests.h"
 #include "editor/app/Routing.h"
 #include "editor/app/SpeedGlyphs.h"
 #include "formats/Handshake.h"
@@ -17,9 +18,6 @@
 TMainForm* MainForm = nullptr;
 
 namespace {
-
-constexpr const char* kFilesFilter = "Files *.sch|*.sch|Files *.fdt|*.fdt";
-constexpr const char* kSubcircuitFilter = "SubCircuit Files|*.xch";
 
 FileRequest Request(const char* title, const char* filter, const char* initialDir, const char* defaultExt)
 {
@@ -35,10 +33,10 @@ FileRequest Request(const char* title, const char* filter, const char* initialDi
 
 TMainForm::TMainForm(std::string programFolder, QWidget* parent)
     : MdiFrame(parent),
-      OpenDialog(Request("Open", kFilesFilter, ".", "")),
-      SaveDialog1(Request("Save", kFilesFilter, ".", "")),
-      OpenSub(Request("Open SubCircuit", kSubcircuitFilter, "", "xch")),
-      SaveSub(Request("Save SubCircuit", kSubcircuitFilter, "", "xch")),
+      OpenDialog(Request("Open", kSchematicFilesFilter, ".", "")),
+      SaveDialog1(Request("Save", kSchematicFilesFilter, ".", "")),
+      OpenSub(Request("Open SubCircuit", kSubcircuitFilesFilter, "", "xch")),
+      SaveSub(Request("Save SubCircuit", kSubcircuitFilesFilter, "", "xch")),
       programFolder_(std::move(programFolder)),
       ini_(programFolder_ + IniFile::kFileName)
 {

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -181,6 +182,51 @@ TEST_F(AnalysisCommands, InstanceThatNoLongerFitsItsSubcircuitIsReported)
             EXPECT_EQ(outcome.Message, c.message);
             EXPECT_TRUE(folder.Names().empty());
             EXPECT_TRUE(board.schematic.AppLine.empty());
+        }
+    }
+}
+
+// A damaged file may hold parts that their dialogs would refuse. A blank in a
+// name would shift the fields of its circuit-file line ("R 9 2 3 1 1" reads as
+// R between nodes 9 and 2), a name of another kind makes the engine take the
+// part for that kind: the commands name the part and write nothing.
+TEST_F(AnalysisCommands, PartsThatTheirDialogsWouldRefuseAreNotWritten)
+{
+    struct Case {
+        const char* what;
+        std::size_t part;  // of RcBoard: 0 V1, 2 R1, 3 C1
+        std::function<void(GCompo&)> damage;
+        std::string message;  // empty: written
+    };
+    const std::string badName = "The name of this component must not contain blanks, control characters or # !";
+    const Case cases[] = {
+        {"a blank in a name", 2, [](GCompo& p) { p.Name = "R 9"; }, "Component \"R 9\": " + badName},
+        {"a control byte in a name", 2, [](GCompo& p) { p.Name = "R\x01"; }, "Component \"R\x01\": " + badName},
+        {"the name of another kind", 2, [](GCompo& p) { p.Name = "C5"; },
+         "Component \"C5\": The first letter of this component must be: R !"},
+        {"no name", 0, [](GCompo& p) { p.Name.clear(); },
+         "A component V without a name: The first letter of this component must be: V !"},
+        {"a zero value", 3, [](GCompo& p) { p.Value = 0; }, "Component \"C1\": Zero values are not allowed!"},
+        {"no number", 3, [](GCompo& p) { p.Value = std::nan(""); }, "Component \"C1\": Values must be numbers!"},
+        {"a lower-case name of its kind", 2, [](GCompo& p) { p.Name = "r1"; }, ""},
+    };
+    using Command = std::function<CommandOutcome(Schematic&, const CommandContext&)>;
+    for (const Case& c : cases) {
+        for (const Command& command : {Command(CompleteAnalysis), Command(CreateNetlist)}) {
+            SCOPED_TRACE(c.what);
+            TempFolder circuits;
+            RcBoard board;
+            board.schematic.FileName = circuits / "rc.sch";
+            c.damage(*board.schematic.Parts.at(c.part));
+            CommandOutcome outcome = command(board.schematic, Context(board));
+            if (c.message.empty()) {
+                EXPECT_NE(outcome.Step, Next::ShowMessage) << outcome.Message;
+                EXPECT_FALSE(circuits.Names().empty());
+                continue;
+            }
+            EXPECT_EQ(outcome.Step, Next::ShowMessage);
+            EXPECT_EQ(outcome.Message, c.message);
+            EXPECT_TRUE(circuits.Names().empty());
         }
     }
 }

@@ -128,6 +128,30 @@ TEST_F(PropertyDialogTest, APartWithoutNameTakesTheLetterOfItsKind)
     EXPECT_EQ(At(0).Name, "L7");
 }
 
+// A damaged file's resistor named C5 cannot be analysed: its dialog asks for
+// the letter of its kind, so that it can be renamed there.
+TEST_F(PropertyDialogTest, APartNamedAsAnotherKindTakesTheLetterOfItsKind)
+{
+    window.Place('R', {100, 100});
+    window.Place('Q', {300, 300});
+    At(0).Name = "C5";
+    At(1).Name = "q1";
+    dialogs.edits.push_back([&](EditForm& form) {
+        EXPECT_EQ(form.FirstLetter, 'R');
+        form.Nome = "R5";
+        return dialogs.PressOk(form);
+    });
+    window.Click(100, 130, MouseButton::Right);
+    EXPECT_EQ(At(0).Name, "R5");
+    EXPECT_EQ(At(0).PropertyCheck(), "");
+    dialogs.transistors.push_back([&](TransistorForm& form) {
+        EXPECT_EQ(form.FirstLetter, 'q') << "its own letter in the other case";
+        return false;
+    });
+    window.Click(310, 300, MouseButton::Right);
+    EXPECT_TRUE(dialogs.transistors.empty());
+}
+
 TEST_F(PropertyDialogTest, TransistorGridRowsPerKind)
 {
     struct Case {

@@ -204,7 +204,10 @@ TEST(SchematicFile, DamagedLinesLoadWithoutHarm)
         {"C#1#2#99999999999999999999999#C1#5#0", 'C', 1, 2, 0, "C1", 5.0},
         {"L#1#2#13#L1#5#0", 'L', 1, 2, 5, "L1", 5.0},
         {"V#1#2#-3#V1#abc#0", 'V', 1, 2, 5, "V1", 0.0},
-        {"G#-99999999999#999999999999#0#G1#2#0", 'G', -100000, 100000, 0, "G1", 2.0},
+        // Coordinates stay within one surface extent of the surface, so that a
+        // wire of a damaged file cannot make node numbering mark millions of points.
+        {"G#-99999999999#999999999999#0#G1#2#0", 'G', -1000, 2000, 0, "G1", 2.0},
+        {"W#5#-150000#5#150000#", 'W', 5, -1000, 0, "", 1.0},
         {"Z#1#2#3#Z1#5#0", 0, 0, 0, 0, "", 0.0},
         {"t#1#2#3", 0, 0, 0, 0, "", 0.0},
         {"#1#2", 0, 0, 0, 0, "", 0.0},
@@ -234,6 +237,8 @@ TEST(SchematicFile, DamagedLinesLoadWithoutHarm)
     auto k = ReadSchematicLine("K#5#5#0#K1##2", nullptr, "");
     EXPECT_EQ(k->Param[0], 2.0);
     EXPECT_EQ(k->Param[1], 0.0);
+    auto w = ReadSchematicLine("W#5#-150000#5#150000#", nullptr, "");
+    EXPECT_EQ(w->Y2, 2000);
 }
 
 TEST(SchematicFile, DamagedFileDrawsAndNumbersWithoutHarm)
@@ -285,6 +290,30 @@ TEST(SchematicFile, BadSymbolLineStopsTheLoadLikeAMissingFile)
         if (!extraPinIgnored) {
             EXPECT_EQ(error, "Error: SubCircuit bad Undefined!") << symbol;
         }
+    }
+}
+
+// A file of another program opens as no empty drawing that a Save could
+// write over it; an empty schematic is a file without text.
+TEST(SchematicFile, AFileWithTextButNoPartIsRefused)
+{
+    const std::string refused[] = {std::string(300, '\xFF'), "<?xml version=\"1.0\"?>\n<schematic/>\n",
+                                   std::string("\0\0\0\x01PK", 6), "hello\r\n\r\nworld\r\n"};
+    for (const std::string& bytes : refused) {
+        TempFolder folder;
+        WriteBytes(folder / "other.sch", bytes);
+        Schematic s;
+        std::string error;
+        EXPECT_FALSE(LoadSchema(s, folder / "other.sch", nullptr, folder.Folder(), error)) << bytes;
+        EXPECT_EQ(error, "\"" + folder / "other.sch" + "\" is not a schematic file!");
+        EXPECT_TRUE(s.Parts.empty());
+    }
+    for (const std::string bytes : {"", "\r\n\r\n"}) {
+        TempFolder folder;
+        WriteBytes(folder / "empty.sch", bytes);
+        Schematic s;
+        std::string error;
+        EXPECT_TRUE(LoadSchema(s, folder / "empty.sch", nullptr, folder.Folder(), error)) << error;
     }
 }
 

@@ -154,6 +154,8 @@ TEST_F(SubcircuitCommands, RefusalsKeepTheDrawingButWriteNoSubcircuit)
          "No current outputs in subcircuits!"},
         {"a voltage source", [](CircuitBoard& b) { b.Place('V', "V1", {500, 500}); },
          "No independent sources in subcircuits!"},
+        {"a name its dialog would refuse", [](CircuitBoard& b) { b.schematic.Parts[0]->Name = "R 1"; },
+         "Component \"R 1\": The name of this component must not contain blanks, control characters or # !"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

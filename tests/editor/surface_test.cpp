@@ -165,6 +165,13 @@ TEST(Picture, BoxOfThePartsWithFortyPixelMargins)
     EXPECT_EQ(frame->Height, SurfaceHeight - 100 + 80);
     s.Parts[0]->Right = 300;
     s.Parts[0]->Top = 200;
+    s.Parts[0]->Left = -90000;
+    s.Parts[0]->Bottom = -70000;
+    frame = PictureGeometry(s);
+    EXPECT_EQ(std::make_pair(frame->Left, frame->Top), std::make_pair(-40, -40));
+    EXPECT_EQ(std::make_pair(frame->Width, frame->Height), std::make_pair(300 + 80, 200 + 80));
+    s.Parts[0]->Left = 100;
+    s.Parts[0]->Bottom = 100;
     frame = PictureGeometry(s);
 
     PrintPlacement page = PrintTarget(*frame, 4960, 1280);

@@ -195,6 +195,19 @@ TEST(TextFileTest, RewriteKeepsTheFileMode)
     EXPECT_EQ(ReadBytes(path), "new");
 }
 
+// The rename that replaces a file would pass over its read-only mode.
+TEST(TextFileTest, AReadOnlyFileIsNotReplaced)
+{
+    TempFolder folder;
+    std::string path = folder / "settings";
+    std::ofstream(path) << "old";
+    ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+    EXPECT_FALSE(WriteFileAtomic(path, "new"));
+    EXPECT_FALSE(WriteTextLines(path, {"new"}));
+    EXPECT_EQ(ReadBytes(path), "old");
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"settings"}) << "no temporary file stays";
+}
+
 TEST(ParFileTest, ReadsEveryLine)
 {
     TempFolder folder;
@@ -258,6 +271,10 @@ TEST(ParFileTest, DamagedFilesRefused)
         "R1 \r\n1 \r\n2\r\n3 4\r\n",              // a term count missing
         "R1 \r\n1 \r\n0 1\r\n0 1\r\n1 2 3\r\n9\r\n1 \r\n",  // swept component out of range
         "R1 \r\n1 \r\n0 1\r\n0 1\r\n1 2 3\r\n0\r\n1 2 3 4 5 6 7 \r\n",  // seven values
+        "R1 C1 \r\n1 nan \r\n",                   // a value that is no finite number
+        "R1 \r\n1e999 \r\n",
+        "R1 \r\n1 \r\n0 1\r\n0 1\r\n1 inf 3\r\n",   // an interval that is no finite number
+        "R1 \r\n1 \r\n0 1\r\n0 1\r\n1 2 3\r\n0\r\n1 -nan \r\n",  // a sweep value likewise
         "R1 \r\n",
     };
     TempFolder folder;

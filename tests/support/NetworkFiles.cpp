@@ -22,37 +22,45 @@ void WriteSection(OutFile& file, const std::vector<FileTerm>& terms)
     TERM::WriteEndRecord(file);
 }
 
-unsigned Degree(const std::vector<FileTerm>& terms)
+}  // namespace
+
+int DegreeOf(const std::vector<FileTerm>& terms)
 {
     int degree = 0;
     for (const FileTerm& t : terms)
         degree = std::max(degree, t.power);
-    return static_cast<unsigned>(degree);
+    return degree;
 }
 
-}  // namespace
+void WriteFdtFile(const std::string& path, const std::vector<FileTerm>& numerator,
+                  const std::vector<FileTerm>& denominator)
+{
+    OutFile file;
+    bool written = file.Open(path, "wb");
+    if (written) {
+        WriteSection(file, numerator);
+        WriteSection(file, denominator);
+        written = file.Close();
+    }
+    if (!written)
+        throw std::runtime_error("cannot write the network function " + path);
+}
 
 std::string WriteNetwork(const std::string& folder, const std::string& base, const std::vector<std::string>& names,
                          const std::vector<double>& values, const std::vector<FileTerm>& numerator,
                          const std::vector<FileTerm>& denominator)
 {
     std::string fdt = folder + base + ".fdt";
-    OutFile file;
-    bool written = file.Open(fdt, "wb");
-    if (written) {
-        WriteSection(file, numerator);
-        WriteSection(file, denominator);
-        written = file.Close();
-    }
+    WriteFdtFile(fdt, numerator, denominator);
     ParFile par;
     par.names = names;
     par.values = values;
     par.hasCounts = true;
-    par.numeratorDegree = Degree(numerator);
-    par.denominatorDegree = Degree(denominator);
+    par.numeratorDegree = static_cast<unsigned>(DegreeOf(numerator));
+    par.denominatorDegree = static_cast<unsigned>(DegreeOf(denominator));
     par.numeratorTerms = static_cast<unsigned>(numerator.size());
     par.denominatorTerms = static_cast<unsigned>(denominator.size());
-    if (!written || !WriteParFile(folder + base + ".par", par))
+    if (!WriteParFile(folder + base + ".par", par))
         throw std::runtime_error("cannot write the network function " + base);
     return fdt;
 }

@@ -10,6 +10,14 @@ struct FileTerm {
     std::vector<int> symbols;  // indexes into the names
 };
 
+// The highest power of the terms; 0 for none.
+int DegreeOf(const std::vector<FileTerm>& terms);
+
+// Writes the terms of both polynomials, each followed by its end record;
+// throws when the file cannot be written.
+void WriteFdtFile(const std::string& path, const std::vector<FileTerm>& numerator,
+                  const std::vector<FileTerm>& denominator);
+
 // Writes folder/base.fdt and folder/base.par; the degrees are the highest
 // powers of the terms. Returns the .fdt path.
 std::string WriteNetwork(const std::string& folder, const std::string& base, const std::vector<std::string>& names,

@@ -16,10 +16,10 @@ struct Fixture {
     std::string fdt;
 
     // Symbols A B with values 2 and 0.5, and the given terms.
-    Fixture(const std::vector<TestTerm>& num, const std::vector<TestTerm>& den, const std::vector<std::string>& more = {})
+    Fixture(const std::vector<FileTerm>& num, const std::vector<FileTerm>& den, const std::vector<std::string>& more = {})
         : fdt(dir / "h.fdt")
     {
-        WriteFdt(fdt, num, den);
+        WriteFdtFile(fdt, num, den);
         WriteBytes(dir / "h.par", ParText("A B ", "2 0.5 ", num, den, more));
     }
 };
@@ -70,7 +70,7 @@ TEST(ApproxRules, CoefficientsKeepTheLargestTermsOfEachPower)
 {
     struct Case {
         const char* name;
-        std::vector<TestTerm> den;
+        std::vector<FileTerm> den;
         std::string err;
         std::vector<double> kept;  // coefficients in the order written
     };
@@ -105,7 +105,7 @@ TEST(ApproxRules, NumDenRanksAtTheFirstFrequencyAndStopsAtBoth)
 {
     struct Case {
         const char* name;
-        std::vector<TestTerm> num;
+        std::vector<FileTerm> num;
         std::string err, f1, f2;
         std::vector<double> kept;
         double errorAtW1;
@@ -153,7 +153,7 @@ TEST(ApproxRules, EndRecordsKeepThePowerOfTheLastTermHandled)
 {
     struct Case {
         const char* name;
-        std::vector<TestTerm> num, den;
+        std::vector<FileTerm> num, den;
         bool coefficients;
         char numPower, denPower;
     };
@@ -207,7 +207,7 @@ TEST(ApproxRules, BadInputIsRefusedAndNothingIsWritten)
         ApproxChoice choice;
         std::function<std::string(const TempFolder&)> message;
     };
-    const std::vector<TestTerm> num = {{1.0, 0, {}}}, den = {{1.0, 0, {}}, {1.0, 1, {0, 1}}};
+    const std::vector<FileTerm> num = {{1.0, 0, {}}}, den = {{1.0, 0, {}}, {1.0, 1, {0, 1}}};
     auto fileText = [](const char* file, const char* what) {
         return [=](const TempFolder& d) { return "The file " + (d / file) + what; };
     };
@@ -235,7 +235,7 @@ TEST(ApproxRules, BadInputIsRefusedAndNothingIsWritten)
          ApproxChoice{}, [](const TempFolder& d) {
              return "The file " + (d / "h.fdt") + " is damaged: its term counts differ from those of " + (d / "h.par") + ".";
          }},
-        {"infinite value", [](const TempFolder& d) { WriteBytes(d / "h.par", "A B \r\n2 inf \r\n0 1\r\n1 2\r\n"); },
+        {"term beyond a double", [](const TempFolder& d) { WriteBytes(d / "h.par", "A B \r\n1e200 1e200 \r\n0 1\r\n1 2\r\n"); },
          ApproxChoice{}, [](const TempFolder&) { return std::string(Msg::ApproxNotFinite); }},
         {"out of range at the frequencies", [](const TempFolder&) {}, Choice("5", false, "1e308", "1", true),
          [](const TempFolder&) { return std::string(Msg::ApproxOutOfRange); }},
@@ -249,7 +249,7 @@ TEST(ApproxRules, BadInputIsRefusedAndNothingIsWritten)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TempFolder dir;
-        WriteFdt(dir / "h.fdt", num, den);
+        WriteFdtFile(dir / "h.fdt", num, den);
         WriteBytes(dir / "h.par", ParText("A B ", "2 0.5 ", num, den));
         c.damage(dir);
         const std::vector<std::string> names = dir.Names();

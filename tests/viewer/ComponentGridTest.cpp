@@ -49,7 +49,8 @@ TEST(ComponentGrid, CellsReadBack)
         FDT f = Components();
         f.viewKind = c.kind;
         std::vector<GridRow> rows = {{"V1", c.cells[0]}, {"R", c.cells[1]}, {"i2", c.cells[2]}};
-        ReadComponentGrid(f, rows);
+        std::string error;
+        EXPECT_TRUE(ReadComponentGrid(f, rows, error));
         EXPECT_EQ(f.components[0].value, c.v1) << c.cells[0];
         EXPECT_EQ(f.components[0].phase, c.phase1) << c.cells[0];
         EXPECT_EQ(f.components[1].value, 1);  // "$" is not in the grid
@@ -59,9 +60,27 @@ TEST(ComponentGrid, CellsReadBack)
     }
     // A grid shorter than the component list reads what it has.
     FDT f = Components();
-    ReadComponentGrid(f, {{"V1", "7"}});
+    std::string error;
+    EXPECT_TRUE(ReadComponentGrid(f, {{"V1", "7"}}, error));
     EXPECT_EQ(f.components[0].value, 7);
     EXPECT_EQ(f.components[2].value, 1);
+}
+
+// A cell beyond a double, or not a number at all, changes no component.
+TEST(ComponentGrid, CellsThatAreNoFiniteNumbersAreRefused)
+{
+    for (const char* cell : {"1e999", "-inf", "nan", "2P1e400"}) {
+        SCOPED_TRACE(cell);
+        FDT f = Components();
+        f.viewKind = View::Phasor;
+        std::string error;
+        EXPECT_FALSE(ReadComponentGrid(f, {{"V1", "3"}, {"R", "5"}, {"i2", cell}}, error));
+        EXPECT_EQ(error, "'" + std::string(cell) + "' is not a valid floating point value");
+        for (const Compo& compo : f.components) {
+            EXPECT_EQ(compo.value, 1);
+            EXPECT_EQ(compo.phase, 0);
+        }
+    }
 }
 
 TEST(FloatText, WholeTextNumbers)

@@ -98,6 +98,8 @@ TEST(Frequency, FailuresAndTheirTexts)
         {{1}, {1, 1}, 10, 10, &FDT::ComputePhase, Msg::BadFrequencyLimits},
         {{1}, {1, 1}, 1, -10, &FDT::ComputeDelay, Msg::BadFrequencyLimits},
         {{1}, {1, 1}, 1, INFINITY, &FDT::ComputeGain, Msg::BadFrequencyLimits},
+        {{1}, {1, 1}, 6e-320, 1e10, &FDT::ComputeGain, Msg::BadFrequencyLimits},  // a ratio beyond a double
+        {{1}, {1, 1}, 1e-300, 1e300, &FDT::ComputePhase, Msg::BadFrequencyLimits},
         {{2}, {3}, 1, 10, &FDT::ComputePhase, Msg::NoPolesNoZeros},
         {{2}, {3}, 1, 10, &FDT::ComputeDelay, Msg::NoPolesNoZeros},
         {{2}, {3}, 0, 0, &FDT::PreparePoleZero, Msg::NoPolesNoZeros},
@@ -127,6 +129,11 @@ TEST(Frequency, FailuresAndTheirTexts)
     std::string error;
     ASSERT_TRUE(f.ComputeGain(error));
     EXPECT_NEAR(f.samples.y[100][0], 20 * std::log10(0.5), 1e-12);
+    // A linear axis takes a start too small for the ratio of a logarithmic one.
+    f.xLinear = true;
+    f.wStart = 6e-320;
+    ASSERT_TRUE(f.ComputeGain(error)) << error;
+    EXPECT_DOUBLE_EQ(f.samples.x[200], 10 / (2 * M_PI));
 }
 
 TEST(Frequency, SamplesWithoutValueAreInvalidAndOutOfTheRange)

@@ -10,12 +10,12 @@
 namespace {
 
 // RC low-pass 1 / (1 + s R C): names R1 C1, the capacitor swept on request.
-std::vector<TestTerm> LowPassNum() { return {{1.0, 0, {}}}; }
-std::vector<TestTerm> LowPassDen() { return {{1.0, 0, {}}, {1.0, 1, {0, 1}}}; }
+std::vector<FileTerm> LowPassNum() { return {{1.0, 0, {}}}; }
+std::vector<FileTerm> LowPassDen() { return {{1.0, 0, {}}, {1.0, 1, {0, 1}}}; }
 
 std::string LowPass(const TempFolder& dir, const std::vector<std::string>& more = {})
 {
-    WriteFdt(dir / "rc.fdt", LowPassNum(), LowPassDen());
+    WriteFdtFile(dir / "rc.fdt", LowPassNum(), LowPassDen());
     WriteBytes(dir / "rc.par", ParText("R1 C1 ", "1000 1e-06 ", LowPassNum(), LowPassDen(), more));
     return dir / "rc.fdt";
 }
@@ -104,8 +104,8 @@ TEST(Model, LowPassSweptOverThreeValues)
 TEST(Model, NumericNamesHaveNoRowButMultiply)
 {
     TempFolder dir;
-    std::vector<TestTerm> num = {{2.0, 0, {0}}}, den = {{1.0, 0, {}}, {1.0, 1, {1}}};
-    WriteFdt(dir / "n.fdt", num, den);
+    std::vector<FileTerm> num = {{2.0, 0, {0}}}, den = {{1.0, 0, {}}, {1.0, 1, {1}}};
+    WriteFdtFile(dir / "n.fdt", num, den);
     WriteBytes(dir / "n.par", ParText("$ Ra ", "3 0.5 ", num, den));
     FDT f;
     std::string error;
@@ -245,12 +245,12 @@ TEST(Model, SaveOfAFailedLoadLeavesTheFileAlone)
 
 TEST(Model, CorruptFilesAreRefused)
 {
-    std::vector<TestTerm> num = LowPassNum(), den = LowPassDen();
+    std::vector<FileTerm> num = LowPassNum(), den = LowPassDen();
     std::string goodPar = ParText("R1 C1 ", "1000 1e-06 ", num, den);
     struct Case {
         const char* what;
         std::string par;
-        std::vector<TestTerm> num, den;
+        std::vector<FileTerm> num, den;
         int cut;           // bytes cut from the end of the .fdt
         const char* file;  // the file the message names
     };
@@ -266,11 +266,13 @@ TEST(Model, CorruptFilesAreRefused)
         {"no end record", goodPar, num, den, 10, "fdt"},
         {"power above degree", goodPar, {{1.0, 2, {}}}, den, 0, "fdt"},
         {"symbol beyond line 1", goodPar, {{1.0, 0, {2}}}, den, 0, "fdt"},
+        {"coefficient not a number", goodPar, {{std::nan(""), 0, {}}}, den, 0, "fdt"},
+        {"infinite coefficient", goodPar, num, {{1.0, 0, {}}, {-INFINITY, 1, {0, 1}}}, 0, "fdt"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         TempFolder dir;
-        WriteFdt(dir / "x.fdt", c.num, c.den);
+        WriteFdtFile(dir / "x.fdt", c.num, c.den);
         std::string bytes = ReadBytes(dir / "x.fdt");
         WriteBytes(dir / "x.fdt", bytes.substr(0, bytes.size() - c.cut));
         if (!c.par.empty())
@@ -314,8 +316,8 @@ TEST(Model, IdenticallyZeroPolynomialsAreReported)
 {
     // Denominator s R C with C = 0: nothing is left of it.
     TempFolder dir;
-    std::vector<TestTerm> num = {{1.0, 0, {}}}, den = {{1.0, 1, {0, 1}}};
-    WriteFdt(dir / "z.fdt", num, den);
+    std::vector<FileTerm> num = {{1.0, 0, {}}}, den = {{1.0, 1, {0, 1}}};
+    WriteFdtFile(dir / "z.fdt", num, den);
     WriteBytes(dir / "z.par", ParText("R1 C1 ", "1000 0 ", num, den, {"1 10 1"}));
     FDT f;
     std::string error;
@@ -335,8 +337,8 @@ TEST(Model, PhasorIgnoresTheSweepAndUsesSourcePhases)
 {
     // H = V1 / (1 + s R C) at w = 1 / (R C): V1 of magnitude 2 and phase 90 degrees.
     TempFolder dir;
-    std::vector<TestTerm> num = {{1.0, 0, {2}}}, den = LowPassDen();
-    WriteFdt(dir / "p.fdt", num, den);
+    std::vector<FileTerm> num = {{1.0, 0, {2}}}, den = LowPassDen();
+    WriteFdtFile(dir / "p.fdt", num, den);
     WriteBytes(dir / "p.par", ParText("R1 C1 V1 ", "1000 1e-3 2 ", num, den,
                                           {"0.15915494309189535 1 1", "1", "1e-3 2e-3 3e-3 4e-3 5e-3 6e-3 "}));
     FDT f;
@@ -376,11 +378,11 @@ TEST(Model, LargeFilesAcrossTheReadBuffer)
 {
     // Records of every length, straddling the reader's buffer boundaries.
     TempFolder dir;
-    std::vector<TestTerm> num, den = {{1.0, 0, {}}};
+    std::vector<FileTerm> num, den = {{1.0, 0, {}}};
     double expected[3] = {};
     const double values[3] = {1.5, 0.5, 2.0};
     for (int t = 0; t < 60000; ++t) {
-        TestTerm term{1.0 + t % 7, t % 3, {}};
+        FileTerm term{1.0 + t % 7, t % 3, {}};
         for (int k = 0; k < t % 256; ++k)
             term.symbols.push_back(k % 3);
         double v = term.coefficient;
@@ -389,7 +391,7 @@ TEST(Model, LargeFilesAcrossTheReadBuffer)
         expected[term.power] += v;
         num.push_back(term);
     }
-    WriteFdt(dir / "big.fdt", num, den);
+    WriteFdtFile(dir / "big.fdt", num, den);
     WriteBytes(dir / "big.par", ParText("A B C ", "1.5 0.5 2 ", num, den));
     FDT f;
     std::string error;

@@ -66,8 +66,8 @@ TEST(NumericText, ConstantFunctionsShowOneNumber)
     EXPECT_EQ(t.gain, "1.5");
     EXPECT_TRUE(t.numerator.empty());
     // A numerator that is zero for the given values: 0, not a fraction over nothing.
-    std::vector<TestTerm> num = {{1.0, 0, {0}}}, den = {{1.0, 0, {}}, {1.0, 1, {}}};
-    WriteFdt(dir / "z.fdt", num, den);
+    std::vector<FileTerm> num = {{1.0, 0, {0}}}, den = {{1.0, 0, {}}, {1.0, 1, {}}};
+    WriteFdtFile(dir / "z.fdt", num, den);
     WriteBytes(dir / "z.par", ParText("R1 ", "0 ", num, den));
     FDT g;
     std::string error;
@@ -103,8 +103,8 @@ TEST(NumericText, AgreesWithTheEvaluatedCoefficients)
 TEST(NumericText, FirstCurveOnly)
 {
     TempFolder dir;
-    std::vector<TestTerm> num = {{1.0, 0, {}}}, den = {{1.0, 0, {}}, {1.0, 1, {0, 1}}};
-    WriteFdt(dir / "rc.fdt", num, den);
+    std::vector<FileTerm> num = {{1.0, 0, {}}}, den = {{1.0, 0, {}}, {1.0, 1, {0, 1}}};
+    WriteFdtFile(dir / "rc.fdt", num, den);
     WriteBytes(dir / "rc.par", ParText("R1 C1 ", "1000 1e-06 ", num, den, {"1 10 1", "1", "2e-6 5e-6 0 0 0 0 "}));
     FDT f;
     std::string error;

@@ -34,6 +34,15 @@ bool OnGridRow(const FDT& f, int y)
     return false;
 }
 
+// A log whose text is half as wide as its font is high.
+struct SizedLog : DrawLog {
+    TSize TextExtent(const std::string& text) override
+    {
+        return {static_cast<int>(text.size()) * std::abs(font.Height) / 2, std::abs(font.Height)};
+    }
+    int Width(const Text& t) const { return static_cast<int>(t.text.size()) * std::abs(t.font.Height) / 2; }
+};
+
 }  // namespace
 
 TEST(PlotDraw, FrameTitleAndAxisLabelsFollowTheCanvasSize)
@@ -63,6 +72,69 @@ TEST(PlotDraw, FrameTitleAndAxisLabelsFollowTheCanvasSize)
         ASSERT_TRUE(xLabel);
         EXPECT_EQ(xLabel->y, h - 50 + 20);
         EXPECT_EQ(xLabel->align, TextAlign::Center | TextAlign::Top);
+    }
+}
+
+// Labels wider than the margin of 50 pixels ("0.0001875", "-1.5e+10") are
+// drawn in a smaller font that fits it; the other texts keep the font.
+TEST(PlotDraw, WideLeftLabelsFitTheMargin)
+{
+    FDT delay = PlotOf(View::Delay, 0.00025, 0, 0.0001);
+    FDT map = PlotOf(View::PoleZero, 0, 0, 0);
+    map.poleCount[0] = 1;
+    map.poles[kMaxCurves] = Complex(-1e10, 1.5e10);
+    for (FDT* f : {&delay, &map}) {
+        SizedLog log;
+        TFont font;
+        font.Height = -12;
+        log.SetFont(font);
+        f->Draw(log, W, H);
+        int left = 0;
+        for (const DrawLog::Text& t : log.texts) {
+            if (t.x != 48 && t.x != 47)
+                continue;
+            ++left;
+            EXPECT_LE(static_cast<int>(t.text.size()) * std::abs(t.font.Height) / 2, t.x) << t.text;
+            EXPECT_GE(std::abs(t.font.Height), 7);
+        }
+        EXPECT_GT(left, 3);
+        EXPECT_EQ(log.font.Height, -12);
+        const DrawLog::Text* title = log.Find(f == &delay ? "Time Delay (sec)" : "Poles and Zeros");
+        ASSERT_TRUE(title);
+        EXPECT_EQ(title->font.Height, -12);
+    }
+}
+
+// A narrow plot keeps its axis labels apart and its legend of six curves
+// on the canvas.
+TEST(PlotDraw, ANarrowPlotKeepsLabelsApartAndTheLegendInside)
+{
+    const int w = 335, h = 300;
+    FDT plot = PlotOf(View::Gain, 50, -75, 0, 1000, 1e10, 6);
+    FDT map = PlotOf(View::PoleZero, 0, 0, 0, 1, 10, 6);
+    map.poleCount[0] = 1;
+    map.poles[kMaxCurves] = Complex(-2e10, 1.5e10);
+    for (FDT* f : {&plot, &map}) {
+        for (int c = 0; c < 6; ++c)
+            f->curveValues[c] = 500.0 * (c + 1);
+        SizedLog log;
+        TFont font;
+        font.Height = -12;
+        log.SetFont(font);
+        f->Draw(log, w, h);
+        std::vector<const DrawLog::Text*> below;
+        for (const DrawLog::Text& t : log.texts)
+            if (t.y == f->frame.bottom + 6 || t.y == f->frame.bottom + 2)
+                below.push_back(&t);
+        ASSERT_GT(below.size(), 2u);
+        for (std::size_t i = 1; i < below.size(); ++i)
+            EXPECT_GT(below[i]->x - log.Width(*below[i]) / 2, below[i - 1]->x + log.Width(*below[i - 1]) / 2)
+                << below[i - 1]->text << " " << below[i]->text;
+        std::vector<std::string> legend = log.TextsAt(h - 16);
+        ASSERT_EQ(legend.size(), 6u);
+        const DrawLog::Text& last = log.texts.back();
+        EXPECT_EQ(last.text, legend.back());
+        EXPECT_LE(last.x + log.Width(last), w);
     }
 }
 

@@ -88,6 +88,25 @@ TEST(PlotMouse, BandReleasedOutsideTheFrameTakesTheFrameEdge)
     EXPECT_EQ(f.GetViewKind(), View::Gain);
 }
 
+// A band one pixel wide holds no two samples: it changes nothing, where it
+// would give a bad interval and leave the plot for the symbolic text.
+TEST(PlotMouse, ABandOfOnePixelChangesNothing)
+{
+    Window w(false);
+    FDT& f = w.window.Model();
+    const double fStart = f.fStart, fEnd = f.fEnd, dataMin = f.samples.dataMin, dataMax = f.samples.dataMax;
+    w.window.MouseMove(w.image, 300, 100, true, false);
+    w.window.MouseDown(300, 100);
+    w.window.MouseMove(w.image, 301, 300, true, false);
+    w.window.MouseUp(301, 300);
+    EXPECT_TRUE(w.host.errors.empty());
+    EXPECT_EQ(f.GetViewKind(), View::Gain);
+    EXPECT_EQ(f.fStart, fStart);
+    EXPECT_EQ(f.fEnd, fEnd);
+    EXPECT_EQ(f.samples.dataMin, dataMin);
+    EXPECT_EQ(f.samples.dataMax, dataMax);
+}
+
 TEST(PlotMouse, CursorLineAndReadoutsOfOneCurve)
 {
     Window w(false);
@@ -145,6 +164,28 @@ TEST(PlotMouse, RepaintTakesTheCursorLineAway)
     const QImage plain = w.image.Image().copy();
     w.window.MouseMove(w.image, 20, 200, false, true);
     EXPECT_EQ(w.image.Image(), plain);
+}
+
+// A cursor line that no longer belongs goes: the zoom button pressed, the
+// cursor window hidden (at the next move, or at once when the window says so).
+TEST(PlotMouse, ACursorLineGoesWithTheCursorWindow)
+{
+    for (int way = 0; way < 3; ++way) {
+        SCOPED_TRACE(way);
+        Window w(false);
+        const QImage plain = w.image.Image().copy();
+        w.window.MouseMove(w.image, 300, 200, false, true);
+        ASSERT_NE(w.image.Image(), plain);
+        if (way == 0)
+            w.window.MouseMove(w.image, 310, 200, true, true);
+        else if (way == 1)
+            w.window.MouseMove(w.image, 310, 200, false, false);
+        else
+            w.window.CursorHidden(w.image);
+        EXPECT_EQ(w.image.Image(), plain);
+        w.window.CursorHidden(w.image);  // nothing is left to erase
+        EXPECT_EQ(w.image.Image(), plain);
+    }
 }
 
 TEST(PlotMouse, InvalidSampleReadsEmpty)

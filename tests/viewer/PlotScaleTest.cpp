@@ -65,6 +65,24 @@ TEST(PlotScale, DegenerateAndHugeRangesStayUsable)
     }
 }
 
+// Data far below 1 (a delay of a fraction of a microsecond) get an axis of
+// their own size, not one 0.1 wide.
+TEST(PlotScale, SmallDataKeepTheirScale)
+{
+    struct Case {
+        double max, min, axisMax, axisMin, step;
+    };
+    for (const Case& c : {Case{3.0433e-7, 1.2e-10, 3.125e-7, 0, 6.25e-8},
+                          Case{-2e-9, -7e-9, -1.25e-9, -7.5e-9, 1.25e-9},
+                          Case{4e-12, 4e-12, 4.125e-12, 3.875e-12, 1.25e-13}}) {
+        SCOPED_TRACE(c.max);
+        YAxis axis = RoundYAxis(c.max, c.min, false);
+        EXPECT_NEAR(axis.step / c.step, 1, 1e-9);
+        EXPECT_NEAR(axis.max / c.step, c.axisMax / c.step, 1e-6);
+        EXPECT_NEAR(axis.min / c.step, c.axisMin / c.step, 1e-6);
+    }
+}
+
 TEST(PlotScale, LogarithmicAxisRegimes)
 {
     // 1 to 1e6: lines and labels at the decades only, ticks between.

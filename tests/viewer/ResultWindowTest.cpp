@@ -3,6 +3,7 @@
 #include "ViewFixtures.h"
 #include "viewer/Messages.h"
 #include "viewer/NumericText.h"
+#include "viewer/ValueListTable.h"
 
 namespace {
 
@@ -147,9 +148,35 @@ TEST(ResultWindow, PhasorAtAPoleOrWithValuesThatAreNoNumbers)
     w.window.controls.start = "1";
     w.window.ValTxClick();
     EXPECT_TRUE(w.window.Model().phasorValid);
+    // A value that is no finite number is refused: the phasor stays.
     w.window.controls.grid[1].value = "nan";
     w.window.ValTxClick();
-    EXPECT_FALSE(w.window.Model().phasorValid);
+    EXPECT_EQ(w.host.messages, std::vector<std::string>{"'nan' is not a valid floating point value"});
+    EXPECT_EQ(w.window.Model().GetCompo(1).value, 1000);
+    EXPECT_TRUE(w.window.Model().phasorValid);
+}
+
+// Values whose products overflow a double leave no finite coefficient: every
+// computed view and the value list say so instead of drawing nothing.
+TEST(ResultWindow, CoefficientsBeyondADoubleAreReported)
+{
+    TempFolder dir;
+    Opened w(WriteLowPass(dir));
+    w.window.controls.grid = {{"R", "1e300"}, {"C", "1e300"}};
+    for (int kind : {View::Gain, View::Loss, View::Phase, View::Delay, View::PoleZero, View::Step, View::Impulse}) {
+        SCOPED_TRACE(kind);
+        w.host.errors.clear();
+        w.window.ShowView(kind);
+        ASSERT_EQ(w.host.errors, std::vector<std::string>{Msg::NotFiniteCoefficients});
+        EXPECT_EQ(w.window.Model().GetViewKind(), View::Symbolic);
+    }
+    std::string error;
+    ListTable table;
+    ListSettings settings = NewListSettings("1", "10", true);
+    EXPECT_FALSE(FillValueTable(w.window.Model(), settings, table, error));
+    EXPECT_EQ(error, Msg::NotFiniteCoefficients);
+    EXPECT_FALSE(FillPoleZeroTable(w.window.Model(), table, error));
+    EXPECT_EQ(error, Msg::NotFiniteCoefficients);
 }
 
 TEST(ResultWindow, SweptComponentShowsParamAndIsNotReadBack)
@@ -226,12 +253,21 @@ TEST(ResultWindow, SweepDialogRoundTrip)
     EXPECT_EQ(f.GetCompo(1).value, 2.2e-6);
     EXPECT_EQ(w.window.controls.grid[1].value, "2.2E-6");
     EXPECT_EQ(f.GetCompo(0).value, 1000);
+
+    // A value beyond a double is reported and changes nothing.
+    dialog = w.window.ParameterDialog();
+    dialog.edits = {"1000", "1e999", "", "", "", ""};
+    w.window.ParameterDone(true, dialog);
+    EXPECT_EQ(w.host.messages, std::vector<std::string>{"'1e999' is not a valid floating point value"});
+    EXPECT_EQ(f.curveCount, 1);
+    EXPECT_EQ(f.curveValues[1], 2000);
+    EXPECT_EQ(w.window.controls.caption, "h.fdt - Gain");
 }
 
 TEST(ResultWindow, DecliningALargeSymbolicTextShowsTheNumericView)
 {
     TempFolder dir;
-    std::vector<TestTerm> num(10000, TestTerm{1e-4, 0, {}});
+    std::vector<FileTerm> num(10000, FileTerm{1e-4, 0, {}});
     FakeHost host;
     host.answer = false;
     ResultWindow window(host);
@@ -319,7 +355,7 @@ public:
 TEST(ResultWindow, CommandsDuringAComputationWaitOrAreRefused)
 {
     TempFolder dir;
-    std::vector<TestTerm> num(2000, TestTerm{1e-3, 0, {0}});
+    std::vector<FileTerm> num(2000, FileTerm{1e-3, 0, {0}});
     FakeHost host;
     ResultWindow window(host);
     window.OpenFdt(WriteFunction(dir, "big", "R C", "1000 1e-6", num, {{1, 0, {}}, {1, 1, {0, 1}}}), Remembered());

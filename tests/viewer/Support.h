@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/NetworkFiles.h"
 #include "tests/support/TempFolder.h"
 #include "viewer/FDT.h"
 #include "viewer/Progress.h"
@@ -35,20 +36,12 @@ struct Reference {
 // The cases of one file of tests/viewer/fixtures.
 std::vector<Reference> LoadReferences(const std::string& file);
 
-struct TestTerm {
-    double coefficient;
-    int power;
-    std::vector<int> symbols;
-};
-
-void WriteFdt(const std::string& path, const std::vector<TestTerm>& num, const std::vector<TestTerm>& den);
 // Terms of a polynomial with numeric coefficients (s^0 first), zeros left out.
-std::vector<TestTerm> NumericTerms(const std::vector<double>& coefficients);
-int DegreeOf(const std::vector<TestTerm>& terms);
+std::vector<FileTerm> NumericTerms(const std::vector<double>& coefficients);
 
 // Parameter file lines 1 to 4 and any further lines, CR LF after each.
-std::string ParText(const std::string& names, const std::string& values, const std::vector<TestTerm>& num,
-                    const std::vector<TestTerm>& den, const std::vector<std::string>& more = {});
+std::string ParText(const std::string& names, const std::string& values, const std::vector<FileTerm>& num,
+                    const std::vector<FileTerm>& den, const std::vector<std::string>& more = {});
 
 // Writes base.fdt and base.par for a rational function with numeric
 // coefficients and loads it; the interval and end time are given in rad/s and s.

@@ -48,6 +48,28 @@ TEST(Time, FirstOrderNumbers)
     EXPECT_NEAR(f.samples.y[41][0], 0.63668, 5e-6);
 }
 
+// The range of the plot is that of the samples drawn: the first step,
+// which carries the impulse of 1 / (s + 1000)^2 sampled at 5 ms, is not.
+TEST(Time, TheSamplesNotDrawnStayOutOfTheRange)
+{
+    TempFolder dir;
+    FDT f;
+    LoadRational(f, dir, {1e6}, {1e6, 2000, 1});
+    f.endTime = 1;
+    std::string error;
+    for (int kind : {0, 1}) {
+        ASSERT_TRUE(f.ComputeTimeResponse(kind, error)) << error;
+        double max = -1e99, min = 1e99;
+        for (int l = 2; l <= 200; ++l) {
+            max = std::max(max, f.samples.y[l][0]);
+            min = std::min(min, f.samples.y[l][0]);
+        }
+        EXPECT_NE(f.samples.y[1][0], f.samples.y[2][0]);
+        EXPECT_EQ(f.samples.dataMax, max);
+        EXPECT_EQ(f.samples.dataMin, min);
+    }
+}
+
 TEST(Time, FailuresAndTheirTexts)
 {
     struct Case {
@@ -56,7 +78,10 @@ TEST(Time, FailuresAndTheirTexts)
         const char* message;
     };
     for (const Case& c : {Case{{1}, {1, 1}, 0, Msg::InvalidEndTime}, Case{{1}, {1, 1}, -1, Msg::InvalidEndTime},
-                          Case{{1}, {1, 1}, NAN, Msg::InvalidEndTime}, Case{{2}, {3}, 1, Msg::NoPolesNoZeros}}) {
+                          Case{{1}, {1, 1}, NAN, Msg::InvalidEndTime}, Case{{2}, {3}, 1, Msg::NoPolesNoZeros},
+                          // Steps beyond what a double takes: nothing or nonsense to draw.
+                          Case{{1e8}, {1e8, 2e4, 1}, 1e-320, Msg::InvalidEndTime},
+                          Case{{1e8}, {1e8, 2e4, 1}, 1e307, Msg::InvalidEndTime}}) {
         for (int kind : {0, 1}) {
             SCOPED_TRACE(c.message);
             TempFolder dir;

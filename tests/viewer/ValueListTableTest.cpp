@@ -35,6 +35,22 @@ TEST(ValueListTable, NewWindowTakesTheResultWindowsInterval)
     EXPECT_EQ(table.Columns(), 7);
 }
 
+// The decibels of a zero of transmission have no value: the cell stays
+// empty and the row is written.
+TEST(ValueListTable, AZeroOfTransmissionLeavesItsDecibelCellEmpty)
+{
+    TempFolder dir;
+    FDT f;
+    LoadRational(f, dir, {0, 1}, {1, 1});  // s / (s + 1)
+    ListTable table;
+    std::string error;
+    ASSERT_TRUE(FillValueTable(f, Settings("0", "1", "2", Stepping::Lin, {0, 1}), table, error)) << error;
+    ASSERT_EQ(table.Rows(), 3);
+    EXPECT_EQ(table.cells[1], (std::vector<std::string>{"0", "0", ""}));
+    EXPECT_EQ(table.cells[2][0], "1");
+    EXPECT_EQ(table.cells[2][2], ListCellText(20 * std::log10(std::abs(Complex(0, 2 * M_PI) / Complex(1, 2 * M_PI)))));
+}
+
 TEST(ValueListTable, DecadesInHertz)
 {
     TempFolder dir;
@@ -175,4 +191,12 @@ TEST(ValueListTable, PrintedRowsBreakIntoPages)
         }
     }
     EXPECT_EQ(row, 30);
+
+    // A column whose longest text is wider than 12 characters is one wider
+    // than that text.
+    table.cells[0][1] = "Amplitude (dB)";
+    pages = ListPrintPages(table, 20, 8, 300);
+    EXPECT_EQ(pages[0][1].x, 10 + 96);
+    EXPECT_EQ(pages[0][2].x, 10 + 96 + 15 * 8);
+    EXPECT_EQ(pages[1][2].x, 10 + 96 + 15 * 8);
 }

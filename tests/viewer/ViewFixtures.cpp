@@ -1,10 +1,10 @@
 #include "ViewFixtures.h"
 
 std::string WriteFunction(const TempFolder& dir, const std::string& base, const std::string& names,
-                          const std::string& values, const std::vector<TestTerm>& num,
-                          const std::vector<TestTerm>& den, const std::vector<std::string>& more)
+                          const std::string& values, const std::vector<FileTerm>& num,
+                          const std::vector<FileTerm>& den, const std::vector<std::string>& more)
 {
-    WriteFdt(dir / (base + ".fdt"), num, den);
+    WriteFdtFile(dir / (base + ".fdt"), num, den);
     WriteBytes(dir / (base + ".par"), ParText(names, values, num, den, more));
     return dir / (base + ".fdt");
 }

@@ -9,8 +9,8 @@
 
 // Writes base.fdt and base.par beside each other and returns the .fdt path.
 std::string WriteFunction(const TempFolder& dir, const std::string& base, const std::string& names,
-                          const std::string& values, const std::vector<TestTerm>& num,
-                          const std::vector<TestTerm>& den, const std::vector<std::string>& more = {});
+                          const std::string& values, const std::vector<FileTerm>& num,
+                          const std::vector<FileTerm>& den, const std::vector<std::string>& more = {});
 
 // 1 / (1 + s R C) with R = 1000 and C = 1e-6 (a pole at -1000 rad/s);
 // further parameter-file lines as given. Returns the .fdt path.

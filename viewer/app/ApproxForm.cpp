@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "platform/Latin1.h"
 #include "viewer/ApproxForm.h"
 
 TApproxForm* ApproxForm = nullptr;
@@ -61,9 +62,9 @@ TApproxForm::~TApproxForm()
 ApproxChoice TApproxForm::Choice() const
 {
     ApproxChoice choice;
-    choice.err = Err->text().toLatin1().toStdString();
-    choice.freq1 = Freq1->text().toLatin1().toStdString();
-    choice.freq2 = Freq2->text().toLatin1().toStdString();
+    choice.err = Bytes(Err->text());
+    choice.freq1 = Bytes(Freq1->text());
+    choice.freq2 = Bytes(Freq2->text());
     choice.hz = HzButt->isChecked();
     choice.coefficients = RBCoef->isChecked();
     return choice;

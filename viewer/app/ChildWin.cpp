@@ -13,6 +13,7 @@
 
 #include "platform/Application.h"
 #include "platform/Latin1.h"
+#include "platform/PathText.h"
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
 #include "viewer/app/ApproxForm.h"
@@ -100,6 +101,11 @@ void TMDIChild::ConnectPanel()
     connect(PaintBox1, &CanvasView::MouseDown, this, Guarded(this, &TMDIChild::PaintBox1MouseDown));
     connect(PaintBox1, &CanvasView::MouseMove, this, Guarded(this, &TMDIChild::PaintBox1MouseMove));
     connect(PaintBox1, &CanvasView::MouseUp, this, Guarded(this, &TMDIChild::PaintBox1MouseUp));
+    if (FormCur)
+        connect(FormCur, &TFormCur::Hidden, this, [this] {
+            core_.CursorHidden(PaintBox1->Canvas());
+            PaintBox1->update();
+        });
 }
 
 QList<QAction*> TMDIChild::ChildMenus() { return menu_; }
@@ -118,9 +124,9 @@ bool TMDIChild::Run(const std::function<void()>& call)
 void TMDIChild::ShowControls()
 {
     const ResultControls& c = core_.controls;
-    setWindowTitle(Latin1(c.caption));
+    setWindowTitle(DisplayText(c.caption));
     Panel1->Show(c);
-    if (c.memoLines != memoShown_) {
+    if (c.memoVersion != memoShown_) {
         QStringList lines;
         qsizetype size = 0;
         for (const std::string& line : c.memoLines) {
@@ -133,7 +139,7 @@ void TMDIChild::ShowControls()
         Memo1->setPlainText(lines.join('\n'));
         if (size > kLargeText)
             QApplication::restoreOverrideCursor();
-        memoShown_ = c.memoLines;
+        memoShown_ = c.memoVersion;
     }
     Panel4->setCurrentWidget(c.memoVisible ? static_cast<QWidget*>(Memo1) : PaintBox1);
 }

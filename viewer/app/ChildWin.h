@@ -125,7 +125,7 @@ private:
     WaitProgress wait_;
     ResultWindow core_;
     bool opened_ = false;
-    std::vector<std::string> memoShown_;
+    int memoShown_ = 0;  // the memo version that Memo1 shows
     QList<QAction*> menu_;
     QPointer<TFormLista> list_;
 };

@@ -81,6 +81,9 @@ void TFormCur::showEvent(QShowEvent* event)
 void TFormCur::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
-    if (!event->spontaneous() && MainFrame)
+    if (event->spontaneous())
+        return;
+    if (MainFrame)
         MainFrame->SetCursorDown(false);
+    emit Hidden();
 }

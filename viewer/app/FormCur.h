@@ -31,6 +31,10 @@ public:
     QLabel* Label1;
     QFrame* Bevel1;
 
+signals:
+    // The program hid the window: result windows take their cursor line away.
+    void Hidden();
+
 protected:
     // FormShow and FormHide; the program's own showing and hiding only, not
     // the system's (as when the main window is minimised).

@@ -74,9 +74,9 @@ ParamDialogState TParamDlg::State() const
 {
     ParamDialogState state;
     for (int i = 0; i < ListBox1->count(); ++i)
-        state.items.push_back(ListBox1->item(i)->text().toLatin1().toStdString());
+        state.items.push_back(Bytes(ListBox1->item(i)->text()));
     for (int i = 0; i < 6; ++i)
-        state.edits[i] = edits_[i]->text().toLatin1().toStdString();
+        state.edits[i] = Bytes(edits_[i]->text());
     state.selected = ListBox1->currentRow();
     return state;
 }

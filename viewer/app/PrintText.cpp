@@ -25,6 +25,9 @@ PrintedFont PrinterTextFont(QPainter& painter)
 void PrintPages(QPrinter& printer, QPainter& painter, const PrintedFont& font, const std::vector<PrintPage>& pages)
 {
     painter.setFont(font.font);
+    // A printer keeps the pen of its last document, which a painter that
+    // starts with the default black pen would not replace.
+    painter.setPen(Qt::NoPen);
     painter.setPen(Qt::black);
     const int ascent = QFontMetrics(font.font, painter.device()).ascent();
     for (std::size_t p = 0; p < pages.size(); ++p) {

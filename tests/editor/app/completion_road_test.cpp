@@ -11,6 +11,7 @@
 #include "platform/IniFile.h"
 #include "platform/PostMessage.h"
 #include "tests/editor/app/Frame.h"
+#include "tests/editor/app/ResultWindows.h"
 #include "tests/support/NetworkFiles.h"
 #include "viewer/FDT.h"
 #include "viewer/app/ChildWin.h"
@@ -40,14 +41,7 @@ protected:
         ASSERT_TRUE(process.waitForFinished(60000));
         ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
     }
-    std::vector<TMDIChild*> Results() const
-    {
-        std::vector<TMDIChild*> results;
-        for (MdiChild* child : f.form->Children())
-            if (auto* result = dynamic_cast<TMDIChild*>(child))
-                results.push_back(result);
-        return results;
-    }
+    std::vector<TMDIChild*> Results() const { return ResultWindows(*f.form); }
     bool Opened(std::size_t count)
     {
         return WaitFor([&] { return Results().size() == count; });

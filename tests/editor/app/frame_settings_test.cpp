@@ -1,5 +1,6 @@
 // The settings of tervox.ini: read at start with their defaults, "Main"
 // written at start, five keys written when the frame closes.
+#include <filesystem>
 #include <gtest/gtest.h>
 
 #include "platform/IniFile.h"
@@ -94,4 +95,20 @@ TEST(FrameSettings, AnUnwritableIniIsReported)
     EXPECT_FALSE(form->isVisible());
     ASSERT_EQ(f.dialogs.shown.size(), 2u);
     EXPECT_EQ(f.dialogs.shown[1].text, f.dialogs.shown[0].text);
+}
+
+// A read-only tervox.ini is read, reported as not writable, and kept as it was.
+TEST(FrameSettings, AReadOnlyIniIsReportedAndKept)
+{
+    Frame f;
+    const std::string settings = "[SYSTEM]\r\nMain=1\r\nFreqin=5\r\n";
+    WriteBytes(f.IniPath(), settings);
+    std::filesystem::permissions(f.IniPath(), std::filesystem::perms::owner_read);
+    TMainForm& form = f.Start();
+    EXPECT_EQ(form.Freqin, "5");
+    ASSERT_EQ(f.dialogs.shown.size(), 1u);
+    EXPECT_EQ(f.dialogs.shown[0].text, "Cannot write " + f.IniPath() + "!");
+    form.close();
+    EXPECT_EQ(f.dialogs.shown.size(), 2u);
+    EXPECT_EQ(ReadBytes(f.IniPath()), settings);
 }

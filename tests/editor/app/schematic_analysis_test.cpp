@@ -12,6 +12,7 @@
 
 #include "editor/app/FormSpice.h"
 #include "formats/Paths.h"
+#include "tests/editor/app/ResultWindows.h"
 #include "tests/editor/app/SchematicFrame.h"
 #include "tests/support/EngineRun.h"
 #include "viewer/FDT.h"
@@ -25,14 +26,7 @@ class SchematicAnalysis : public testing::Test {
 protected:
     SchematicAnalysis() { f.CopyProgram("Vimlo"); }
 
-    std::vector<TMDIChild*> Results() const
-    {
-        std::vector<TMDIChild*> results;
-        for (MdiChild* child : f.form->Children())
-            if (auto* result = dynamic_cast<TMDIChild*>(child))
-                results.push_back(result);
-        return results;
-    }
+    std::vector<TMDIChild*> Results() const { return ResultWindows(*f.form); }
     // Waits for the result of that name to be (re)loaded.
     TMDIChild* ResultOf(const std::string& fdt)
     {

@@ -148,6 +148,36 @@ TEST_F(ElementDialog, TheTransistorDialogShowsTheRowsOfTheKind)
     EXPECT_EQ(k1.Param[2], 0.5);
 }
 
+// Tab walks from the name down the values, each selected to be typed over,
+// then on to Symbolic and the buttons.
+TEST_F(ElementDialog, TabWalksTheTransistorValues)
+{
+    TFormSch& w = f.New();
+    GCompo& k1 = Place(w, w.Kmut, 100, 100);
+    std::vector<std::string> walk;
+    AnswerModal([&](QDialog& dialog) {
+        auto& grid = static_cast<TFormTransistor&>(dialog);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&grid));
+        grid.Nome->setFocus();
+        for (int step = 0; step < 6; ++step) {
+            QTest::keyClick(grid.focusWidget(), Qt::Key_Tab);
+            QWidget* at = grid.focusWidget();
+            std::string name = at == grid.Symbolic ? "Symbolic" : at == grid.OK ? "OK" : at == grid.Cancel ? "Cancel" : "?";
+            for (int row = 0; row < grid.Griglia->rowCount(); ++row)
+                if (at == grid.ValueCell(row))
+                    name = "value " + std::to_string(row) + (grid.ValueCell(row)->hasSelectedText() ? " selected" : "");
+            walk.push_back(name);
+            if (step == 1)
+                QTest::keyClicks(at, "2.5");
+        }
+        QTest::mouseClick(grid.OK, Qt::LeftButton);
+    });
+    RightClick(w, k1);
+    EXPECT_EQ(walk, (std::vector<std::string>{"value 0 selected", "value 1 selected", "value 2 selected", "Symbolic",
+                                              "OK", "Cancel"}));
+    EXPECT_EQ(k1.Param[1], 2.5);
+}
+
 // The options chosen for one transistor are offered for the next; the part
 // that follows the mouse after the dialog ignores the first move.
 TEST_F(ElementDialog, TransistorOptionsStayFromOneUseToTheNext)

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QImage>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTextBrowser>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -75,6 +77,66 @@ TEST_F(SchematicFiles, AFileThatCannotBeReadClosesItsWindow)
     EXPECT_TRUE(f.form->Children().empty());
 }
 
+// Through the real window: another program's file is refused and stays as
+// it was; a damaged file whose resistor is named "R 1" opens, but no circuit
+// file is written for it until the dialog has renamed it.
+TEST_F(SchematicFiles, DamagedFilesAreReportedAndLoseNothing)
+{
+    const std::string other(200, '\xFF');
+    WriteBytes(f.folder / "other.sch", other);
+    f.form->OpenFile(f.folder / "other.sch");
+    ProcessEvents();
+    EXPECT_EQ(f.Messages(), std::vector<std::string>{"\"" + f.folder / "other.sch" + "\" is not a schematic file!"});
+    EXPECT_TRUE(f.form->Children().empty());
+    EXPECT_EQ(ReadBytes(f.folder / "other.sch"), other);
+
+    std::string text = ReadBytes(f.Schematic("rc_lowpass.sch"));
+    text.replace(text.find("#R1#"), 4, "#R 1#");
+    WriteBytes(f.folder / "rc_lowpass.sch", text);
+    TFormSch& w = f.Open(f.folder / "rc_lowpass.sch");
+    ASSERT_EQ(w.Document().Parts.size(), 10u);
+    f.dialogs.shown.clear();
+    w.ButtAnalisi->click();
+    EXPECT_EQ(f.Messages(), std::vector<std::string>{"Component \"R 1\": The name of this component must not "
+                                                     "contain blanks, control characters or # !"});
+    EXPECT_FALSE(std::filesystem::exists(f.folder / "rc_lowpass.crc"));
+
+    AnswerModal([](QDialog& dialog) {
+        auto& edit = static_cast<TFormEdit&>(dialog);
+        Type(edit.Nome, "R1");
+        QTest::mouseClick(edit.OK, Qt::LeftButton);
+    });
+    QTest::mouseClick(w.PBox, Qt::RightButton, Qt::NoModifier, QPoint(190, 150));
+    w.ButtAnalisi->click();
+    EXPECT_NE(ReadBytes(f.folder / "rc_lowpass.crc").find("\r\nR1 "), std::string::npos);
+    EXPECT_EQ(ReadBytes(f.folder / "rc_lowpass.sch"), text) << "the file changes only when saved";
+    f.dialogs.answer = MsgResult::No;
+}
+
+// Folder and file names are UTF-8 bytes: the caption shows them as they are,
+// and a subcircuit named with an accent is listed so and placed.
+TEST_F(SchematicFiles, NamesWithAccentsShowAsTheyAreAndWork)
+{
+    const std::string folder = f.folder / "T\xC3\xA9l\xC3\xA9" "chargements";
+    std::filesystem::create_directories(folder);
+    std::filesystem::copy_file(f.Schematic("rc_lowpass.sch"), folder + "/rc.sch");
+    TFormSch& w = f.Open(folder + "/rc.sch");
+    EXPECT_EQ(w.windowTitle(), QString::fromUtf8("Schema: ") + QString::fromStdString(folder + "/rc.sch"));
+
+    std::filesystem::create_directories(f.folder / "SubCkt");
+    WriteBytes(f.folder / "SubCkt/r\xC3\xA9seau.sbc", "4 4 L2 R2 \r\nR1 1 2 1 0\r\n");
+    TFormSch& other = f.New();
+    ASSERT_EQ(other.ListSub->count(), 1);
+    EXPECT_EQ(other.ListSub->item(0)->text(), QString::fromUtf8("r\u00e9seau"));
+    other.ListSub->setCurrentRow(0);
+    other.ListSubClick();
+    Click(other, 300, 300);
+    ASSERT_EQ(other.Document().Parts.size(), 1u);
+    EXPECT_EQ(other.Document().Parts[0]->Text, "r\xC3\xA9seau");
+    EXPECT_TRUE(f.dialogs.shown.empty());
+    f.dialogs.answer = MsgResult::No;
+}
+
 struct CloseCase {
     const char* name;
     bool named;
@@ -142,6 +204,19 @@ TEST_F(SchematicFiles, TheFrameStaysWhenTheSaveOfItsSchematicIsCancelled)
     EXPECT_FALSE(f.form->close());
     EXPECT_TRUE(IsOpen(w));
     EXPECT_EQ(f.dialogs.requests.size(), 1u);
+}
+
+// Closing the frame asks about a modified window behind another: it comes to
+// the front first, so that the user sees which drawing the question is about.
+TEST_F(SchematicFiles, TheWindowAskedAboutComesToTheFront)
+{
+    TFormSch* drawn = &f.New();
+    Place(*drawn, drawn->Resistore, 100, 100);
+    f.New();
+    f.dialogs.answer = MsgResult::Cancel;
+    EXPECT_FALSE(f.form->close());
+    ASSERT_EQ(f.dialogs.shown.size(), 1u);
+    EXPECT_EQ(f.form->ActiveChild(), drawn);
 }
 
 // The parts span (100, 100) to (300, 200): the picture is 280 x 180.

@@ -103,6 +103,35 @@ TEST_F(SchematicWindow, AWireTakesTwoClicksItsFixedEndSnapped)
         << "a third click fixes the next wire";
 }
 
+// Ctrl let go a moment before the letter: the letter was pressed with Ctrl,
+// so its release still copies, cuts or pastes.
+TEST_F(SchematicWindow, CtrlLetGoBeforeTheLetterStillCounts)
+{
+    TFormSch& w = f.New();
+    Place(w, w.Resistore, 100, 100);
+    Click(w, 100, 130);
+    auto ctrlFirst = [&](Qt::Key letter) {
+        QTest::keyPress(w.PBox, Qt::Key_Control, Qt::ControlModifier);
+        QTest::keyPress(w.PBox, letter, Qt::ControlModifier);
+        QTest::keyRelease(w.PBox, Qt::Key_Control, Qt::NoModifier);
+        QTest::keyRelease(w.PBox, letter, Qt::NoModifier);
+    };
+    ctrlFirst(Qt::Key_C);
+    EXPECT_FALSE(f.form->Clipboard.Empty());
+    ctrlFirst(Qt::Key_V);
+    EXPECT_TRUE(w.Editor().PastePending());
+    Click(w, 300, 300);
+    ASSERT_EQ(Names(w), (std::vector<std::string>{"R1", "R2"}));
+    QTest::keyPress(w.PBox, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyRelease(w.PBox, Qt::Key_V, Qt::NoModifier);
+    QTest::keyPress(w.PBox, Qt::Key_V, Qt::NoModifier);
+    QTest::keyRelease(w.PBox, Qt::Key_V, Qt::NoModifier);
+    EXPECT_TRUE(w.Editor().PastePending()) << "pressed with Ctrl";
+    Click(w, 500, 500);
+    QTest::keyClick(w.PBox, Qt::Key_V);
+    EXPECT_FALSE(w.Editor().PastePending()) << "a plain V";
+}
+
 TEST_F(SchematicWindow, GridOffWhilePlacingRemovesTheGhostUntilTheNextMove)
 {
     TFormSch& w = f.New();

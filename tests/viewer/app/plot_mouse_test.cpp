@@ -115,6 +115,16 @@ TEST_F(PlotMouseTest, TheCursorReadoutsAndTheWindowHeight)
     }
 }
 
+// Hiding the cursor window takes its line from the plot at once.
+TEST_F(PlotMouseTest, HidingTheCursorWindowTakesItsLineAway)
+{
+    formCur.show();
+    QTest::mouseMove(window.PaintBox1, Inside(120, 40));
+    ASSERT_EQ(Plot().pixel(Inside(120, 200)), qRgb(255, 0, 0));
+    formCur.hide();
+    EXPECT_NE(Plot().pixel(Inside(120, 200)), qRgb(255, 0, 0));
+}
+
 TEST_F(PlotMouseTest, LossDrawsNoCursorLine)
 {
     window.Loss1->trigger();

@@ -16,6 +16,8 @@
 #include <QTimer>
 #include <QToolButton>
 #include <complex>
+#include <regex>
+#include <set>
 #include <numbers>
 
 #include "Fixture.h"
@@ -61,6 +63,32 @@ void PrintToPdf(TMDIChild& window, const std::string& path)
     window.PrintView(printer);
 }
 
+// The fill colours ("r g b scn") in force at the texts of a PDF that Qt wrote.
+std::set<std::string> PdfTextColours(const std::string& path)
+{
+    const std::string pdf = ReadBytes(path);
+    const std::regex colour("([0-9.]+ [0-9.]+ [0-9.]+) scn");
+    std::set<std::string> colours;
+    for (std::size_t at = pdf.find(">>\nstream\n"); at != std::string::npos; at = pdf.find(">>\nstream\n", at + 1)) {
+        if (pdf.rfind("/FlateDecode", at) < pdf.rfind("<<", at))
+            continue;
+        const std::size_t begin = at + 10, end = pdf.find("endstream", begin);
+        // qUncompress wants the size first; any size large enough will do.
+        const std::string text = qUncompress(QByteArray("\x01\x00\x00\x00", 4) + QByteArray(pdf.data() + begin,
+                                                                                           end - begin))
+                                     .toStdString();
+        // The colour in force where each text begins.
+        for (std::size_t bt = text.find("BT\n"); bt != std::string::npos; bt = text.find("BT\n", bt + 1)) {
+            std::smatch last;
+            std::string before = text.substr(0, bt);
+            for (auto it = std::sregex_iterator(before.begin(), before.end(), colour); it != std::sregex_iterator(); ++it)
+                last = *it;
+            colours.insert(last.empty() ? "none" : last[1].str());
+        }
+    }
+    return colours;
+}
+
 }  // namespace
 
 TEST_F(ResultTest, OpensOnTheSymbolicTextWithTheIntervalOfTheFrame)
@@ -85,6 +113,15 @@ TEST_F(ResultTest, OpensOnTheSymbolicTextWithTheIntervalOfTheFrame)
 }
 
 // What the user typed goes back to the frame for the next window.
+TEST_F(ResultTest, AFileNameWithAccentsShowsAsItIs)
+{
+    const std::filesystem::path copy = folder / "r\xc3\xa9sonance.fdt";
+    std::filesystem::copy_file(Example("sallen_key"), copy);
+    std::filesystem::copy_file(folder / "sallen_key.par", folder / "r\xc3\xa9sonance.par");
+    window.OpenFdt(copy.string());
+    EXPECT_EQ(window.windowTitle(), QString::fromUtf8("r\xc3\xa9sonance.fdt"));
+}
+
 TEST_F(ResultTest, ClosingGivesTheEditedIntervalBack)
 {
     window.OpenFdt(Example("sallen_key"));
@@ -285,6 +322,22 @@ TEST_F(ResultTest, PrintsAPlotOnOnePageAndALongTextOnSeveral)
     EXPECT_GE(PdfPages(folder / "text.pdf"), 2);
 }
 
+// The frame prints every document on its one printer: a text printed after a
+// plot is black, not in the colour the plot's last curve left on the printer.
+TEST_F(ResultTest, ATextPrintedAfterAPlotIsBlack)
+{
+    window.OpenFdt(Example("sallen_key"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(folder / "plot.pdf"));
+    window.Gain1->trigger();
+    window.PrintView(printer);
+    window.FdT1->trigger();
+    printer.setOutputFileName(QString::fromStdString(folder / "text.pdf"));
+    window.PrintView(printer);
+    EXPECT_EQ(PdfTextColours(folder / "text.pdf"), std::set<std::string>{"0 0 0"});
+}
+
 TEST_F(ResultTest, HelpOpensContext300)
 {
     SetHelpFile(folder.Folder(), nullptr);
@@ -326,4 +379,102 @@ TEST_F(ResultTest, WhileItComputesCommandsAreRefusedAndClosingWaits)
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(frame.remembered, 1);
     EXPECT_TRUE(dialogs.shown.empty());
+}
+
+namespace {
+
+// Any text of the window that reads as no number.
+bool ShowsNoNumber(const std::string& text)
+{
+    std::string lower = QString::fromStdString(text).toLower().toStdString();
+    return lower.find("nan") != std::string::npos || lower.find("inf") != std::string::npos;
+}
+
+}  // namespace
+
+// Hostile files and entries, opened and typed through the window: each gives
+// one clear message, and no text of the window reads "nan" or "inf".
+TEST_F(ResultTest, HostileFilesAndEntriesGiveAMessage)
+{
+    const std::vector<FileTerm> num = {{1, 0, {}}}, den = {{1, 0, {}}, {1, 1, {0, 1}}};
+    struct Case {
+        const char* what;
+        std::function<std::string()> file;  // the .fdt to open
+        std::function<void(TMDIChild&)> act;
+        std::string message;  // a part of the one message shown
+    };
+    auto lowPass = [&] { return WriteNetwork(folder.Folder(), "h", {"R", "C"}, {1000, 1e-6}, num, den); };
+    auto refresh = [](const char* start, const char* end, const char* endTime, QAction* TMDIChild::*view) {
+        return [=](TMDIChild& w) {
+            w.Panel1->Start->setText(start);
+            w.Panel1->End->setText(end);
+            w.Panel1->EndTime->setText(endTime);
+            (w.*view)->trigger();
+        };
+    };
+    auto cells = [](const char* r, const char* c) {
+        return [=](TMDIChild& w) {
+            w.Gain1->trigger();
+            SetCell(w.Panel1->StringGrid1, "R", r);
+            SetCell(w.Panel1->StringGrid1, "C", c);
+            QTest::mouseClick(w.Panel1->ValTx, Qt::LeftButton);
+        };
+    };
+    auto none = [](TMDIChild& w) { w.Gain1->trigger(); };
+    const std::vector<Case> cases = {
+        {"a value that is no number", [&] {
+             lowPass();
+             WriteBytes(folder / "h.par", "R C \r\nnan 1e-6 \r\n0 1\r\n1 2\r\n");
+             return folder / "h.fdt";
+         }, none, "is damaged: an element value is not a number"},
+        {"a coefficient that is no number", [&] {
+             return WriteNetwork(folder.Folder(), "h", {"R", "C"}, {1000, 1e-6}, {{std::nan(""), 0, {}}}, den);
+         }, none, "is damaged: a term's coefficient is not a finite number"},
+        {"an empty network-function file", [&] {
+             lowPass();
+             WriteBytes(folder / "h.fdt", "");
+             return folder / "h.fdt";
+         }, none, "is damaged: the numerator ends before its end record"},
+        {"a parameter file without its network-function file", [&] {
+             lowPass();
+             std::filesystem::remove(folder / "h.fdt");
+             return folder / "h.fdt";
+         }, none, "h.fdt cannot be read!"},
+        {"a degree of 255", [&] {
+             return WriteNetwork(folder.Folder(), "h", {"R", "C"}, {1000, 1e-6}, {{1, 255, {}}}, den);
+         }, [](TMDIChild& w) { w.PoleZero1->trigger(); }, "Convergence problems"},
+        {"a value typed beyond a double", lowPass, cells("1e999", "1e-6"), "'1e999' is not a valid floating point value"},
+        {"values whose product overflows", lowPass, cells("1e300", "1e300"), "not finite numbers"},
+        {"denormal values", lowPass, cells("1e-320", "1e-320"), ""},
+        {"an interval whose ratio overflows", lowPass, refresh("1e-320", "1e10", "1", &TMDIChild::Gain1),
+         "Bad frequency limits !"},
+        {"an end time too small for the steps", lowPass, refresh("10", "1e5", "1e-320", &TMDIChild::StepResp1),
+         "Invalid End Time !"},
+        {"an end time too large for the steps", lowPass, refresh("10", "1e5", "1e307", &TMDIChild::ImpulseResp1),
+         "Invalid End Time !"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        dialogs.shown.clear();
+        window.OpenFdt(c.file());
+        c.act(window);
+        ProcessEvents();
+        if (c.message.empty()) {
+            EXPECT_TRUE(dialogs.shown.empty());
+        } else {
+            ASSERT_EQ(dialogs.shown.size(), 1u);
+            EXPECT_NE(dialogs.shown[0].text.find(c.message), std::string::npos) << dialogs.shown[0].text;
+        }
+        std::vector<std::string> texts = {window.windowTitle().toStdString(), window.Memo1->toPlainText().toStdString()};
+        for (const GridRow& row : window.Controls().grid)
+            texts.push_back(row.value);
+        for (const ScriptedDialogs::Box& box : dialogs.shown)
+            texts.push_back(box.text);
+        for (std::string& text : texts) {
+            // The temporary folder's random name is no text of the window.
+            for (std::size_t at = text.find(folder.Folder()); at != std::string::npos; at = text.find(folder.Folder()))
+                text.erase(at, folder.Folder().size());
+            EXPECT_FALSE(ShowsNoNumber(text)) << text;
+        }
+    }
 }
