@@ -175,8 +175,12 @@ int main(int argc, char** argv)
             vimlo = argv[a];
     }
     const int shownWorkers = workers > 0 ? workers : ParallelWalk::AvailableCores();
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "tervox-engine-bench";
-    std::filesystem::create_directories(folder);
+    std::string pattern = (std::filesystem::temp_directory_path() / "engine-bench-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) {
+        std::perror("mkdtemp");
+        return 1;
+    }
+    const std::filesystem::path folder = pattern;
     struct Circuit {
         std::string name, text;
     };

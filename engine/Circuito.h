@@ -23,7 +23,8 @@ public:
 
     // Reads and translates the file and writes parameter-file lines 1 and 2.
     // On any error the host has been told and Ok() is false. Runs that write
-    // the same result files take turns: a second one waits here.
+    // the same result files take turns: a second one waits here, unless the
+    // host gives the wait up (then Ok() is false and abort is set).
     Circuito(const std::string& path, bool fromCommandLine, EngineHost& host);
     ~Circuito();
     Circuito(const Circuito&) = delete;

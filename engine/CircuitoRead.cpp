@@ -55,7 +55,8 @@ bool Circuito::ReadCircuit(std::vector<std::string>& lines)
 }
 
 // Another run on the same results goes first; its circuit file may be
-// rewritten meanwhile, so a run that waited reads it again.
+// rewritten meanwhile, so a run that waited reads it again. The holder puts
+// right what killed runs left.
 bool Circuito::LockResults(bool& waited)
 {
     ExclusiveLock::Result result = lock_.TryLock();
@@ -65,12 +66,18 @@ bool Circuito::LockResults(bool& waited)
     while (result == ExclusiveLock::Result::Busy) {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
         host_.ProcessMessages();
+        if (host_.WaitGivenUp()) {
+            ok_ = false;
+            abort = true;
+            return false;
+        }
         result = lock_.TryLock();
     }
     if (result == ExclusiveLock::Result::Failed) {
         Fail("Cannot create file \"" + lock_.Path() + "\"");
         return false;
     }
+    files_.Recover();
     return true;
 }
 

@@ -17,6 +17,8 @@ public:
     // Another run writes the same result files and this one waits for it,
     // with ProcessMessages called meanwhile: the text is a line for the log.
     virtual void Waiting(const std::string& text) = 0;
+    // Asked while the run waits: true once it is to wait no longer (Abort).
+    virtual bool WaitGivenUp() { return false; }
     // An error box (caption "Error", stop icon), then the run cannot go on.
     // Vimlo ends the process with a non-zero status; a test host throws.
     [[noreturn]] virtual void Fatal(const std::string& text) = 0;

@@ -11,7 +11,6 @@ public:
     int Pop() { return picks_[--count_]; }
     int At(int depth) const { return picks_[depth]; }
     int Count() const { return count_; }
-    bool Empty() const { return count_ == 0; }
 
 private:
     std::vector<int> picks_;

@@ -2,11 +2,11 @@
 // The rest of a section's enumeration spread over worker threads. Each task
 // (a subtree of the search) is walked by one worker into blocks of its own; a
 // task that grows past its budget, or meets workers waiting for work, pauses
-// and hands on its rest as further tasks in its place. The calling thread commits the blocks task by task in
-// term order, so the records come out as one walk writes them, and lets the
-// host's events run meanwhile. Tasks start only while the blocks written
-// ahead of the commits stay within a bound, so memory stays flat however many
-// terms there are.
+// and hands on its rest as further tasks in its place. The calling thread
+// commits the blocks task by task in term order, so the records come out as
+// one walk writes them, and lets the host's events run meanwhile. Tasks start
+// only while the blocks written ahead of the commits stay within a bound, so
+// memory stays flat however many terms there are.
 #include <atomic>
 #include <condition_variable>
 #include <cstddef>

@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <filesystem>
+#include <set>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,10 +20,31 @@ bool CreateExclusively(const std::string& path)
     return true;
 }
 
+bool Exists(const std::string& path)
+{
+    struct stat info;
+    return ::lstat(path.c_str(), &info) == 0;
+}
+
 bool IsRegularFile(const std::string& path)
 {
     struct stat info;
     return ::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+// The tag that a run gives the file's temporary and second name, as in
+// "<file>.<process>-<attempt>.part" or ".old"; "" for any other name.
+std::string TagOf(const std::string& name, const std::string& file)
+{
+    std::string tag;
+    for (const std::string end : {".part", ".old"})
+        if (name.size() > file.size() + end.size() && name.starts_with(file) && name.ends_with(end))
+            tag = name.substr(file.size(), name.size() - file.size() - end.size());
+    const std::size_t dash = tag.find('-');
+    const bool numbers = tag.size() > 3 && tag[0] == '.' && dash != std::string::npos && dash > 1
+        && dash + 1 < tag.size() && tag.find_first_not_of("0123456789", 1) == dash
+        && tag.find_first_not_of("0123456789", dash + 1) == std::string::npos;
+    return numbers ? tag : "";
 }
 
 }  // namespace
@@ -38,6 +61,8 @@ bool ResultPair::Create()
             temp_[f] = path_[f] + tag + ".part";
             backup_[f] = path_[f] + tag + ".old";
         }
+        if (Exists(backup_[0]) || Exists(backup_[1]))
+            continue;  // left by a killed run of a process with this number
         if (!CreateExclusively(temp_[0])) {
             if (errno == EEXIST)
                 continue;
@@ -113,4 +138,35 @@ void ResultPair::Discard()
     std::remove(temp_[0].c_str());
     std::remove(temp_[1].c_str());
     created_ = false;
+}
+
+void ResultPair::Recover()
+{
+    std::set<std::string> tags;
+    for (const std::string& path : path_) {
+        const std::filesystem::path file(path);
+        std::error_code error;
+        for (const auto& entry : std::filesystem::directory_iterator(file.parent_path(), error)) {
+            const std::string tag = TagOf(entry.path().filename().string(), file.filename().string());
+            if (!tag.empty())
+                tags.insert(tag);
+        }
+    }
+    for (const std::string& tag : tags)
+        Recover(tag);
+}
+
+// The second file's temporary goes last: while it is there, the run had not
+// put its pair in place, and the old files go back (a rename between two
+// links of one file does nothing, so the second name is removed then).
+void ResultPair::Recover(const std::string& tag)
+{
+    const bool putInPlace = !Exists(path_[1] + tag + ".part");
+    for (const std::string& path : path_) {
+        const std::string old = path + tag + ".old";
+        if (Exists(old) && (putInPlace || std::rename(old.c_str(), path.c_str()) == 0))
+            std::remove(old.c_str());
+    }
+    for (const std::string& path : path_)
+        std::remove((path + tag + ".part").c_str());
 }

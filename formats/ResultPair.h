@@ -11,7 +11,8 @@ public:
     ResultPair(const ResultPair&) = delete;
     ResultPair& operator=(const ResultPair&) = delete;
 
-    // Creates both temporaries, empty, under names no other writer has. Open
+    // Creates both temporaries, empty, under names that no other writer has
+    // (nor a killed one left for its old files' second names). Open
     // them to append ("ab"): truncating them again would make some file
     // systems write the whole file out at its close.
     bool Create();
@@ -22,10 +23,15 @@ public:
     bool Replace();
     // Removes the temporaries.
     void Discard();
+    // Puts right what killed runs left beside the pair: a pair they had not
+    // put in place wholly gets its old files back, and their temporaries and
+    // second names go. Only for the one writer of the pair, before Create.
+    void Recover();
 
 private:
     bool Backup(int file);
     void Restore(int file, bool putIn);
+    void Recover(const std::string& tag);
 
     std::string path_[2];
     std::string temp_[2];

@@ -38,7 +38,11 @@ TFormVimlo::TFormVimlo(std::string commandLinePath, QWidget* parent)
     Edit1 = menuBar()->addAction("Edit", this, &TFormVimlo::Edit1Click);
     Exit1 = menuBar()->addAction("Exit", this, &TFormVimlo::Exit1Click);
 
-    host_.OnWaiting([this](const std::string& text) { AddLine(text); });
+    host_.OnWaiting([this](const std::string& text) {
+        AddLine(text);
+        waiting_ = true;
+        EnableCommands(true);
+    });
     connect(&Timer1, &QTimer::timeout, this, &TFormVimlo::Timer1Timer);
     Timer1.start(200);
 }
@@ -83,7 +87,14 @@ void TFormVimlo::RunAnalysis(const std::string& path, bool fromCommandLine)
 bool TFormVimlo::Analyse(const std::string& path, bool fromCommandLine)
 {
     circuit = std::make_unique<Circuito>(path, fromCommandLine, host_);
-    Memo1->clear();  // the line of a wait for another run, which is over
+    if (waiting_) {  // for another run, which is over
+        StopRunning();
+        if (circuit->abort) {  // given up
+            AddLine(kAbortedLine);
+            return false;
+        }
+    }
+    Memo1->clear();  // the line of that wait
     if (!circuit->Ok())
         return false;
     AddLine(CircuitLine(path, circuit->branchCount, circuit->nodeCount));
@@ -119,10 +130,7 @@ bool TFormVimlo::Analyse(const std::string& path, bool fromCommandLine)
 
 void TFormVimlo::StartRunning(int lineIndex)
 {
-    Abort1->setEnabled(true);
-    Open2->setEnabled(false);
-    Edit1->setEnabled(false);
-    Exit1->setEnabled(false);
+    EnableCommands(true);
     runningLines = Memo1;
     runningLineIndex = lineIndex;
 }
@@ -130,10 +138,17 @@ void TFormVimlo::StartRunning(int lineIndex)
 void TFormVimlo::StopRunning()
 {
     runningLines = nullptr;
-    Abort1->setEnabled(false);
-    Open2->setEnabled(true);
-    Edit1->setEnabled(true);
-    Exit1->setEnabled(true);
+    waiting_ = false;
+    EnableCommands(false);
+}
+
+// While a run is in progress, or waits for another, Abort is the only command.
+void TFormVimlo::EnableCommands(bool running)
+{
+    Abort1->setEnabled(running);
+    Open2->setEnabled(!running);
+    Edit1->setEnabled(!running);
+    Exit1->setEnabled(!running);
 }
 
 // Without a display nobody could answer a window left open: a run that did
@@ -166,6 +181,8 @@ void TFormVimlo::Abort1Click()
 {
     if (runningLines && circuit)
         circuit->Abort();
+    else if (waiting_)
+        host_.GiveUpWaiting();
 }
 
 void TFormVimlo::Edit1Click()

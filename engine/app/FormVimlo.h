@@ -49,6 +49,7 @@ private:
     bool Analyse(const std::string& path, bool fromCommandLine);
     void StartRunning(int lineIndex);
     void StopRunning();
+    void EnableCommands(bool running);
     void FinishCommandLineRun(const std::string& path, bool completed);
     void AddLine(const std::string& text);
     void AddCountLine();
@@ -66,4 +67,5 @@ private:
     VimloHost host_;
     int exitCode_ = 0;
     bool running_ = false;
+    bool waiting_ = false;  // for another run writing the same result files
 };

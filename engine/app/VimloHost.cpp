@@ -35,6 +35,7 @@ void VimloHost::ProcessMessages()
 
 void VimloHost::Waiting(const std::string& text)
 {
+    givenUp_ = false;
     if (log_)
         log_(text);
 }

@@ -15,12 +15,16 @@ public:
     bool AskYesNo(const std::string& text) override;
     void ProcessMessages() override;
     void Waiting(const std::string& text) override;
+    bool WaitGivenUp() override { return givenUp_; }
     [[noreturn]] void Fatal(const std::string& text) override;
 
     // Where Waiting's line goes: the log of the window.
     void OnWaiting(std::function<void(const std::string&)> log) { log_ = std::move(log); }
+    // Ends the wait in progress.
+    void GiveUpWaiting() { givenUp_ = true; }
 
 private:
     QElapsedTimer sinceEvents_;
     std::function<void(const std::string&)> log_;
+    bool givenUp_ = false;
 };

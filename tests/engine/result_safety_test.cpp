@@ -99,6 +99,32 @@ TEST(ResultSafetyTest, RunWaitsForTheOtherRunAndReadsTheCircuitAgain)
     EXPECT_EQ(folder.Names(), (Names{"c.crc", "c.fdt", "c.par"}));
 }
 
+// Runs killed between the renames of their pair and while writing left a new
+// parameter file beside the old terms and temporaries: the next run on the
+// pair puts the old pair back and removes the rest, even when it then fails.
+TEST(ResultSafetyTest, RunPutsRightWhatKilledRunsLeft)
+{
+    TempFolder folder;
+    const std::string path = folder.Write("c.crc", kLowPass);
+    RecordingHost first;
+    ASSERT_TRUE(RunEngine(path, first).ok);
+    const std::string fdt = ReadBytes(folder / "c.fdt"), par = ReadBytes(folder / "c.par");
+    fs::create_hard_link(folder / "c.par", folder / "c.par.7-0.old");
+    fs::create_hard_link(folder / "c.fdt", folder / "c.fdt.7-0.old");
+    WriteBytes(folder / "c.fdt.7-0.part", "new terms");
+    WriteBytes(folder / "c.par.7-0.part", "new names");
+    fs::rename(folder / "c.par.7-0.part", folder / "c.par");
+    WriteBytes(folder / "c.par.8-0.part", "names being written");
+    WriteBytes(folder / "c.fdt.8-0.part", "terms being written");
+    folder.Write("c.crc", "t\nV1 1 0 1 1\nQ1 1 2 3 0\n.OUT 1");
+    RecordingHost host;
+    EXPECT_FALSE(RunEngine(path, host).ok);
+    EXPECT_EQ(host.messages, Names{"Error in line 2"});
+    EXPECT_EQ(ReadBytes(folder / "c.fdt"), fdt);
+    EXPECT_EQ(ReadBytes(folder / "c.par"), par);
+    EXPECT_EQ(folder.Names(), (Names{"c.crc", "c.fdt", "c.par"}));
+}
+
 TEST(ResultSafetyTest, LockThatCannotBeMadeStopsTheRun)
 {
     // The lock's name is too long for the file system, the circuit's is not.

@@ -169,17 +169,24 @@ TEST_F(SpreadWalkTest, ReportsTheFirstFailureInTermOrder)
     }
 }
 
+// Aborted before the first commit, after a few, and while the workers wait
+// for the commits to free blocks.
 TEST_F(SpreadWalkTest, AbortStopsAfterARunOfTrees)
 {
+    struct Case {
+        int abortAfter;
+        std::size_t blocks;
+    };
     const WalkPlan plan = PlanOf(Read(Ladder(10)), false);
     const OneWalk one = WalkAlone(plan);
-    for (int abortAfter : {1, 2, 10, 100}) {
-        Commits commits(abortAfter);
-        ParallelWalk walk(plan, Workers(3, 4));
+    for (const Case& k : {Case{0, 1024}, Case{1, 1024}, Case{2, 1024}, Case{10, 1024}, Case{100, 1024}, Case{0, 1},
+                          Case{3, 1}, Case{30, 2}}) {
+        Commits commits(k.abortAfter);
+        ParallelWalk walk(plan, Workers(3, 4, k.blocks));
         EXPECT_EQ(walk.Run({WalkTask{}}, commits), ParallelWalk::End::Stopped);
         EXPECT_LT(commits.bytes.size(), one.bytes.size());
-        EXPECT_EQ(commits.bytes, one.bytes.substr(0, commits.bytes.size())) << abortAfter;
-        EXPECT_EQ(one.stops.count(commits.bytes.size()), 1u) << abortAfter;
+        EXPECT_EQ(commits.bytes, one.bytes.substr(0, commits.bytes.size())) << k.abortAfter << " " << k.blocks;
+        EXPECT_EQ(one.stops.count(commits.bytes.size()), 1u) << k.abortAfter << " " << k.blocks;
     }
 }
 

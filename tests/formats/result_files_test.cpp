@@ -2,6 +2,7 @@
 // replacement of a pair all or nothing.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -139,6 +140,23 @@ TEST_F(ResultPairTest, OpenReaderKeepsTheOldFile)
     EXPECT_EQ(text, "old fdt");
 }
 
+// A killed run of an earlier process with this one's number left the old
+// files under the names this run would keep them under.
+TEST_F(ResultPairTest, BackupNamesLeftByAKilledRunArePassedOver)
+{
+    const std::string tag = "." + std::to_string(::getpid()) + "-0.old";
+    WriteBytes(par + tag, "stale par");
+    WriteBytes(fdt + tag, "stale fdt");
+    WriteOld();
+    WriteNew();
+    ASSERT_TRUE(pair.Replace());
+    EXPECT_EQ(ReadBytes(par), "new par");
+    EXPECT_EQ(ReadBytes(fdt), "new fdt");
+    EXPECT_EQ(ReadBytes(par + tag), "stale par");
+    EXPECT_EQ(ReadBytes(fdt + tag), "stale fdt");
+    EXPECT_EQ(folder.Names().size(), 4u);
+}
+
 TEST_F(ResultPairTest, TemporariesAreOwnAndRemoved)
 {
     WriteOld();
@@ -156,5 +174,78 @@ TEST_F(ResultPairTest, TemporariesAreOwnAndRemoved)
     EXPECT_FALSE(pair.Replace());  // nothing to put in place
     EXPECT_EQ(ReadBytes(par), "old par");
 }
+
+// A run killed at each step of its work on the pair, and what the next
+// holder of the pair's lock finds once it has put right what was left.
+struct KillPoint {
+    const char* name;
+    int steps;      // of those in KilledAt
+    bool moved;     // the old files moved aside where the file system has no links
+    bool replaced;  // the killed run's pair counts as in place
+};
+
+class ResultPairKilled : public ResultPairTest, public testing::WithParamInterface<KillPoint> {
+protected:
+    // The steps of a run of a process long gone: its temporaries created and
+    // written, the old files kept under second names, the new ones renamed
+    // in, the second names removed.
+    void KilledAt(int steps, bool moved)
+    {
+        const std::string tag = ".7-0";
+        const auto keep = [&](const std::string& file) {
+            if (moved)
+                fs::rename(file, file + tag + ".old");
+            else
+                fs::create_hard_link(file, file + tag + ".old");
+        };
+        WriteBytes(par + tag + ".part", "new par");
+        if (steps >= 1)
+            WriteBytes(fdt + tag + ".part", "new fdt");
+        if (steps >= 2)
+            keep(par);
+        if (steps >= 3)
+            keep(fdt);
+        if (steps >= 4)
+            fs::rename(par + tag + ".part", par);
+        if (steps >= 5)
+            fs::rename(fdt + tag + ".part", fdt);
+        if (steps >= 6)
+            fs::remove(par + tag + ".old");
+    }
+};
+
+TEST_P(ResultPairKilled, NextHolderFindsOneWholePair)
+{
+    const KillPoint& k = GetParam();
+    WriteOld();
+    const Names others = {"a.fdt.7-0.partial", "a.fdt.old", "a.fdt.x-0.part", "a.par.7-.old", "b.fdt.7-0.part"};
+    for (const std::string& name : others)
+        WriteBytes(folder / name, "another's");
+    KilledAt(k.steps, k.moved);
+    pair.Recover();
+    EXPECT_EQ(ReadBytes(par), k.replaced ? "new par" : "old par");
+    EXPECT_EQ(ReadBytes(fdt), k.replaced ? "new fdt" : "old fdt");
+    Names left = {"a.fdt", "a.par"};
+    left.insert(left.end(), others.begin(), others.end());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(folder.Names(), left);
+    // And it writes its own pair as always.
+    WriteNew();
+    EXPECT_TRUE(pair.Replace());
+    EXPECT_EQ(ReadBytes(fdt), "new fdt");
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, ResultPairKilled,
+                         testing::Values(KillPoint{"BetweenTheTwoCreates", 0, false, false},
+                                         KillPoint{"WhileWriting", 1, false, false},
+                                         KillPoint{"AfterKeepingTheOldFirst", 2, false, false},
+                                         KillPoint{"AfterKeepingBothOld", 3, false, false},
+                                         KillPoint{"BetweenTheRenames", 4, false, false},
+                                         KillPoint{"AfterTheRenames", 5, false, true},
+                                         KillPoint{"WhileRemovingTheOld", 6, false, true},
+                                         KillPoint{"AfterMovingTheOldFirstAside", 2, true, false},
+                                         KillPoint{"BetweenTheRenamesOldMovedAside", 4, true, false},
+                                         KillPoint{"AfterTheRenamesOldMovedAside", 5, true, true}),
+                         [](const auto& point) { return std::string(point.param.name); });
 
 }  // namespace

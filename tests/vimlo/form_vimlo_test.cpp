@@ -136,6 +136,31 @@ TEST_F(VimloWindows, WaitForAnotherRunIsLoggedThenTheRunGoesOn)
     ExpectIdle();
 }
 
+// While the run waits for another one, Abort is the command that acts: it
+// gives the wait up, with nothing written, and the window is idle again.
+TEST_F(VimloWindows, AbortGivesUpTheWaitForAnotherRun)
+{
+    dialogs.files = {Circuit("low.crc", kLowPass)};
+    ExclusiveLock other(folder / "low.fdt.lock");
+    ASSERT_EQ(other.TryLock(), ExclusiveLock::Result::Locked);
+    QTimer giveUp;  // without the fix the wait would never end
+    giveUp.callOnTimeout([&] { other.Release(); });
+    giveUp.start(3000);
+    bool onlyAbort = false;
+    QTimer::singleShot(0, &vimlo, [&] {
+        onlyAbort = vimlo.Abort1->isEnabled() && !vimlo.Open2->isEnabled() && !vimlo.Edit1->isEnabled()
+            && !vimlo.Exit1->isEnabled();
+        vimlo.Abort1Click();
+    });
+    vimlo.Open2Click();
+
+    EXPECT_TRUE(onlyAbort);
+    EXPECT_EQ(Log(), (std::vector<std::string>{"Waiting for another run writing low.fdt...", "Simulation Aborted!"}));
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"low.crc", "low.fdt.lock"}));
+    EXPECT_TRUE(dialogs.shown.empty());
+    ExpectIdle();
+}
+
 // During a run only Abort acts: closing, a second run and the timer's
 // progress line are seen from inside the run's event processing.
 TEST_F(VimloWindows, AbortStopsALongRunAndOnlyAbortActsDuringIt)

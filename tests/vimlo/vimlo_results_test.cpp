@@ -1,5 +1,6 @@
 // Vimlo never loses or mixes result files: two runs on one circuit take
 // turns, and a run that fails leaves the folder exactly as it was.
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
@@ -109,6 +110,26 @@ TEST_F(VimloTurns, RunsWaitWhileAnotherHoldsTheResults)
         ExpectOnePair();
         EXPECT_TRUE(MessageArrived(10000, 2 * (repeat + 1)));
     }
+}
+
+// A run killed while it writes leaves its temporaries and lock file; the
+// next run on the circuit removes them and leaves only its own pair.
+TEST_F(VimloRun, RunAfterAKilledOneLeavesOnlyItsPair)
+{
+    WriteBytes(folder / "tervox.ini", "[SYSTEM]\r\n" + MainLine());
+    const std::string circuit = folder / "lad16.crc";
+    WriteBytes(circuit, Ladder(16));
+    auto killed = Launch({QString::fromStdString(circuit)});
+    ASSERT_TRUE(killed->WaitForOutput("Denominator:", 60000));
+    killed->Kill();
+    const Names left = folder.Names();
+    EXPECT_EQ(std::count_if(left.begin(), left.end(), [](const std::string& name) { return name.ends_with(".part"); }),
+              2);
+    const Outcome run = Start({QString::fromStdString(circuit)});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out.back(), "Out in: " + folder / "lad16.fdt");
+    EXPECT_EQ(folder.Names(), (Names{"Vimlo", "lad16.crc", "lad16.fdt", "lad16.par", "tervox.ini", "tervox.ini.lock"}));
+    EXPECT_TRUE(MessageArrived(10000));
 }
 
 struct KeptCase {
