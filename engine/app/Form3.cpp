@@ -9,6 +9,7 @@
 #include "formats/Paths.h"
 #include "formats/TextFile.h"
 #include "platform/Application.h"
+#include "platform/PathText.h"
 
 TForm3::TForm3(TFormVimlo& vimlo, QWidget* parent)
     : QMainWindow(parent), Memo1(new QPlainTextEdit(this)), vimlo_(vimlo)
@@ -83,5 +84,5 @@ bool TForm3::SaveTo(const std::string& path)
 void TForm3::SetCurrentFile(const std::string& path)
 {
     currentFile_ = path;
-    setWindowTitle(QString::fromLatin1(("Edit " + path).c_str()));
+    setWindowTitle(DisplayText("Edit " + path));
 }

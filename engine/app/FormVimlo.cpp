@@ -15,6 +15,7 @@
 #include "platform/Application.h"
 #include "platform/Display.h"
 #include "platform/IniFile.h"
+#include "platform/PathText.h"
 #include "platform/ProgramFolder.h"
 #include "platform/TickCount.h"
 
@@ -210,7 +211,7 @@ void TFormVimlo::closeEvent(QCloseEvent* event)
 
 void TFormVimlo::AddLine(const std::string& text)
 {
-    Memo1->addItem(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    Memo1->addItem(DisplayText(text));
     if (Headless()) {
         std::printf("%s\n", text.c_str());
         std::fflush(stdout);
@@ -225,7 +226,7 @@ void TFormVimlo::AddCountLine()
 
 void TFormVimlo::SetLine(int index, const std::string& text)
 {
-    Memo1->item(index)->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    Memo1->item(index)->setText(DisplayText(text));
     if (Headless()) {
         std::printf("%s\n", text.c_str());
         std::fflush(stdout);

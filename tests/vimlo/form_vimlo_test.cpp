@@ -95,6 +95,21 @@ TEST_F(VimloWindows, OpenRunsTheChosenFileAndStaysOpen)
     ExpectIdle();
 }
 
+TEST_F(VimloWindows, AccentedFileNamesShowAsTheyAreInTheLogAndTheEditorCaption)
+{
+    std::string path = Circuit("r\xC3\xA9seau.crc", kLowPass);
+    dialogs.files = {path};
+    vimlo.Open2Click();
+    std::vector<std::string> log = Log();
+    ASSERT_EQ(log.size(), 7u);
+    EXPECT_EQ(log[0], "r\xC3\xA9seau.crc: 4 branches, 5 nodes.");
+    EXPECT_EQ(log[6], "Out in: " + folder / "r\xC3\xA9seau.fdt");
+
+    dialogs.files = {path};
+    vimlo.Edit1Click();
+    EXPECT_EQ(form3.windowTitle().toStdString(), "Edit " + path);
+}
+
 TEST_F(VimloWindows, RejectedLineEndsTheRunWithNothingLoggedOrWritten)
 {
     dialogs.files = {Circuit("bad.crc", kRejected)};
