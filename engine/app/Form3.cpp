@@ -17,10 +17,10 @@ TForm3::TForm3(TFormVimlo& vimlo, QWidget* parent)
     setWindowTitle("Edit");
     resize(520, 400);
     setCentralWidget(Memo1);
-    Save1 = menuBar()->addAction("Save", this, &TForm3::Save1Click);
-    SaveAs1 = menuBar()->addAction("Save As", this, &TForm3::SaveAs1Click);
-    Run1 = menuBar()->addAction("Run", this, &TForm3::Run1Click);
-    Exit1 = menuBar()->addAction("Exit", this, &TForm3::Exit1Click);
+    Save1 = menuBar()->addAction("Save", this, Guarded(this, &TForm3::Save1Click));
+    SaveAs1 = menuBar()->addAction("Save As", this, Guarded(this, &TForm3::SaveAs1Click));
+    Run1 = menuBar()->addAction("Run", this, Guarded(this, &TForm3::Run1Click));
+    Exit1 = menuBar()->addAction("Exit", this, Guarded(this, &TForm3::Exit1Click));
     SaveD.defaultExt = "crc";
 }
 

@@ -34,10 +34,10 @@ TFormVimlo::TFormVimlo(std::string commandLinePath, QWidget* parent)
                          "QListWidget::item { height: 13px; }");
     setCentralWidget(Memo1);
 
-    Open2 = menuBar()->addAction("Open", this, &TFormVimlo::Open2Click);
-    Abort1 = menuBar()->addAction("Abort", this, &TFormVimlo::Abort1Click);
-    Edit1 = menuBar()->addAction("Edit", this, &TFormVimlo::Edit1Click);
-    Exit1 = menuBar()->addAction("Exit", this, &TFormVimlo::Exit1Click);
+    Open2 = menuBar()->addAction("Open", this, Guarded(this, &TFormVimlo::Open2Click));
+    Abort1 = menuBar()->addAction("Abort", this, Guarded(this, &TFormVimlo::Abort1Click));
+    Edit1 = menuBar()->addAction("Edit", this, Guarded(this, &TFormVimlo::Edit1Click));
+    Exit1 = menuBar()->addAction("Exit", this, Guarded(this, &TFormVimlo::Exit1Click));
 
     host_.OnWaiting([this](const std::string& text) {
         AddLine(text);
