@@ -73,8 +73,11 @@ void TFormVimlo::RunAnalysis(const std::string& path, bool fromCommandLine)
     t0_ = GetTickCount();
     Memo1->clear();
     bool completed = false;
+    host_.FatalEndsProgram(fromCommandLine);
     try {
         completed = Analyse(path, fromCommandLine);
+    } catch (const VimloHost::RunEnded&) {  // its box was shown; the window stays
+        StopRunning();
     } catch (const std::exception& error) {
         StopRunning();
         ShowException(error.what());

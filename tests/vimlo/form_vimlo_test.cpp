@@ -123,6 +123,39 @@ TEST_F(VimloWindows, RejectedLineEndsTheRunWithNothingLoggedOrWritten)
     ExpectIdle();
 }
 
+// A circuit whose fixed edges close a loop ends a run from the menu with its
+// error box, not the program: the editor's text and the window stay, the
+// earlier results are kept, and the next run goes as always.
+TEST_F(VimloWindows, InvalidCircuitEndsTheMenuRunAndTheWindowStays)
+{
+    std::string path = Circuit("loop.crc", kLowPass);
+    dialogs.files = {path};
+    vimlo.Open2Click();
+    const std::string fdt = ReadBytes(folder / "loop.fdt"), par = ReadBytes(folder / "loop.par");
+    form3.Load(path);
+    form3.Memo1->setPlainText("unsaved");
+    WriteBytes(path, kLoop);
+
+    dialogs.files = {path};
+    vimlo.Open2Click();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "Invalid Circuit!\r\nCheck the circuit schematic!");
+    EXPECT_EQ(dialogs.shown[0].caption, "Error");
+    EXPECT_EQ(dialogs.shown[0].icon, MsgIcon::Error);
+    EXPECT_EQ(ReadBytes(folder / "loop.fdt"), fdt);
+    EXPECT_EQ(ReadBytes(folder / "loop.par"), par);
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"loop.crc", "loop.fdt", "loop.par"}));
+    EXPECT_EQ(form3.Memo1->toPlainText().toStdString(), "unsaved");
+    EXPECT_TRUE(vimlo.isVisible());
+    EXPECT_FALSE(vimlo.Abort1->isEnabled());
+    ExpectIdle();
+
+    dialogs.files = {Circuit("low.crc", kLowPass)};
+    vimlo.Open2Click();
+    ASSERT_EQ(Log().size(), 7u);
+    EXPECT_EQ(Log()[4], "2 Terms");
+}
+
 // Another run holds the results: the log says so while the window waits,
 // and once it is over the run logs as always.
 TEST_F(VimloWindows, WaitForAnotherRunIsLoggedThenTheRunGoesOn)
