@@ -80,6 +80,7 @@ void TFormVimlo::RunAnalysis(const std::string& path, bool fromCommandLine)
         StopRunning();
     } catch (const std::exception& error) {
         StopRunning();
+        circuit.reset();  // lets go of the results before the box
         ShowException(error.what());
     }
     circuit.reset();

@@ -258,6 +258,35 @@ TEST_F(VimloWindows, NoToTheBigOutputQuestionAbortsTheCommandLineRun)
     EXPECT_FALSE(vimlo.isVisible());
 }
 
+// A run ended by an exception (here thrown by the big-output question's box)
+// lets go of its results before the box that shows it: nothing of the run is
+// left, and another run on them need not wait for the box.
+TEST_F(VimloWindows, RunEndedByAnExceptionFreesTheResultsBeforeItsBox)
+{
+    struct Failing : ScriptedDialogs {
+        MsgResult Message(const std::string& text, const std::string& caption, MsgIcon icon,
+                          MsgButtons buttons) override
+        {
+            if (buttons == MsgButtons::YesNo)
+                throw std::runtime_error("out of memory");
+            names = folder.Names();
+            ExclusiveLock next(folder / "ladder.fdt.lock");
+            free = next.TryLock() == ExclusiveLock::Result::Locked;
+            return ScriptedDialogs::Message(text, caption, icon, buttons);
+        }
+        const TempFolder& folder;
+        explicit Failing(const TempFolder& f) : folder(f) {}
+        bool free = false;
+        std::vector<std::string> names;
+    } failing(folder);
+    vimlo.RunAnalysis(Circuit("ladder.crc", Ladder(14)), true);
+    ASSERT_EQ(failing.shown.size(), 1u);
+    EXPECT_EQ(failing.shown[0].text, "out of memory");
+    EXPECT_TRUE(failing.free);
+    EXPECT_EQ(failing.names, std::vector<std::string>{"ladder.crc"});
+    EXPECT_FALSE(vimlo.Running());
+}
+
 TEST_F(VimloWindows, EditorLoadsSavesAsAndRuns)
 {
     std::string path = Circuit("low.crc", kLowPass);
