@@ -24,7 +24,7 @@ Circuito::Circuito(const std::string& path, bool fromCommandLine, EngineHost& ho
     if (!Read(lines))
         return;
     SortElements();
-    if (approximation_ && !ComputeExactValues())
+    if (approximation_ && !ComputeExactValues(lines))
         return;
     nodeCount = static_cast<int>(nodes_.size());
     branchCount = static_cast<int>(elements_.size());
