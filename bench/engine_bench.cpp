@@ -6,7 +6,8 @@
 // enumerations to that write. With the path of Vimlo as argument it also runs the whole
 // program on each circuit from the command line: "run/core" is the time its
 // log reports for the run over the parallel core's, "peak MB" the program's
-// largest resident size. Each enumeration runs several times, one thread and
+// largest resident size; it runs a copy in a folder of its own, so that its
+// reports go to that folder's ini file and no running Tervox. Each enumeration runs several times, one thread and
 // the workers taking turns, and the fastest time of each counts.
 //   engine_bench [Vimlo] [--workers n] [--runs n]
 //   (defaults: one worker per core the process may use, 3 runs)
@@ -181,6 +182,17 @@ int main(int argc, char** argv)
         return 1;
     }
     const std::filesystem::path folder = pattern;
+    if (!vimlo.empty()) {  // a copy, whose ini file beside it is the bench's: a running Tervox is told nothing
+        const std::filesystem::path copy = folder / "Vimlo";
+        std::error_code error;
+        std::filesystem::copy_file(vimlo, copy, error);
+        if (error) {
+            std::fprintf(stderr, "cannot copy %s: %s\n", vimlo.c_str(), error.message().c_str());
+            std::filesystem::remove_all(folder);
+            return 1;
+        }
+        vimlo = copy.string();
+    }
     struct Circuit {
         std::string name, text;
     };

@@ -2,7 +2,6 @@
 
 #include "engine/CircuitText.h"
 #include "engine/EngineHost.h"
-#include "formats/TextFile.h"
 
 namespace {
 
@@ -41,14 +40,8 @@ void Port(MATRIX& m, int w, int p, int q, double k)
 
 }  // namespace
 
-CircNum::CircNum(const std::string& path, EngineHost& host) : host_(host)
+CircNum::CircNum(const std::vector<std::string>& lines, EngineHost& host) : host_(host)
 {
-    std::vector<std::string> lines;
-    if (!ReadTextLines(path, lines)) {
-        ok_ = false;
-        host_.ShowMessage("Cannot open file \"" + path + "\"");
-        return;
-    }
     for (int pass = 1; pass <= 2 && ok_; ++pass) {
         for (std::size_t i = 1; i < lines.size(); ++i) {
             if (!ReadLine(lines[i], pass)) {

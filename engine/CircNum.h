@@ -21,9 +21,9 @@ class EngineHost;
 
 class CircNum {
 public:
-    // Reads and stamps the file; on an error the host has been told and Ok()
-    // is false.
-    CircNum(const std::string& path, EngineHost& host);
+    // Stamps the lines of a circuit file; on an error the host has been told
+    // and Ok() is false.
+    CircNum(const std::vector<std::string>& lines, EngineHost& host);
 
     bool Ok() const { return ok_; }
     std::complex<double> Numerator(double x) const;

@@ -94,7 +94,7 @@ private:
     void AddNullor(int iFrom, int iTo, int vFrom, int vTo);
     void SortElements();
     void SortByWeight();
-    bool ComputeExactValues();
+    bool ComputeExactValues(const std::vector<std::string>& lines);
     bool WriteParameterLines();
 
     // Enumeration.

@@ -42,9 +42,10 @@ void Circuito::SortByWeight()
     });
 }
 
-bool Circuito::ComputeExactValues()
+// From the text read, which the file may no longer hold.
+bool Circuito::ComputeExactValues(const std::vector<std::string>& lines)
 {
-    CircNum exact(circuitPath, host_);
+    CircNum exact(lines, host_);
     if (!exact.Ok()) {
         ok_ = false;
         return false;

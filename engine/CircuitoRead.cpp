@@ -24,7 +24,7 @@ Circuito::Circuito(const std::string& path, bool fromCommandLine, EngineHost& ho
     if (!Read(lines))
         return;
     SortElements();
-    if (approximation_ && !ComputeExactValues())
+    if (approximation_ && !ComputeExactValues(lines))
         return;
     nodeCount = static_cast<int>(nodes_.size());
     branchCount = static_cast<int>(elements_.size());
@@ -85,8 +85,7 @@ bool Circuito::Read(const std::vector<std::string>& lines)
 {
     for (std::size_t i = 1; i < lines.size(); ++i) {
         if (!ParseLine(lines[i])) {
-            ok_ = false;
-            host_.ShowMessage("Error in line " + std::to_string(i));
+            Fail("Error in line " + std::to_string(i));
             return false;
         }
     }
@@ -96,8 +95,7 @@ bool Circuito::Read(const std::vector<std::string>& lines)
     else if (!hasOutput_)
         missing = "The circuit has no output (an .OUT or .IOUT line)!";
     if (!missing.empty()) {
-        ok_ = false;
-        host_.ShowMessage(missing);
+        Fail(missing);
         return false;
     }
     return true;

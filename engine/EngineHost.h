@@ -20,6 +20,8 @@ public:
     // Asked while the run waits: true once it is to wait no longer (Abort).
     virtual bool WaitGivenUp() { return false; }
     // An error box (caption "Error", stop icon), then the run cannot go on.
-    // Vimlo ends the process with a non-zero status; a test host throws.
+    // Vimlo ends a command-line run's process with a non-zero status, and a
+    // run from its menu by an exception that its window catches; a test host
+    // throws.
     [[noreturn]] virtual void Fatal(const std::string& text) = 0;
 };

@@ -145,8 +145,9 @@ void ResultPair::Recover()
     std::set<std::string> tags;
     for (const std::string& path : path_) {
         const std::filesystem::path file(path);
+        const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
         std::error_code error;
-        for (const auto& entry : std::filesystem::directory_iterator(file.parent_path(), error)) {
+        for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
             const std::string tag = TagOf(entry.path().filename().string(), file.filename().string());
             if (!tag.empty())
                 tags.insert(tag);

@@ -73,10 +73,14 @@ void TFormVimlo::RunAnalysis(const std::string& path, bool fromCommandLine)
     t0_ = GetTickCount();
     Memo1->clear();
     bool completed = false;
+    host_.FatalEndsProgram(fromCommandLine);
     try {
         completed = Analyse(path, fromCommandLine);
+    } catch (const VimloHost::RunEnded&) {  // its box was shown; the window stays
+        StopRunning();
     } catch (const std::exception& error) {
         StopRunning();
+        circuit.reset();  // lets go of the results before the box
         ShowException(error.what());
     }
     circuit.reset();

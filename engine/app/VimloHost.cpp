@@ -43,6 +43,8 @@ void VimloHost::Waiting(const std::string& text)
 void VimloHost::Fatal(const std::string& text)
 {
     MessageBox(text, "Error", MsgIcon::Error);
+    if (!fatalEndsProgram_)
+        throw RunEnded{};
     std::fflush(nullptr);
     std::_Exit(EXIT_FAILURE);
 }

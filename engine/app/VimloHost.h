@@ -18,6 +18,11 @@ public:
     bool WaitGivenUp() override { return givenUp_; }
     [[noreturn]] void Fatal(const std::string& text) override;
 
+    // What Fatal throws for a run that does not end the program.
+    struct RunEnded {};
+    // Whether Fatal ends the program (a command-line run) or only the run.
+    void FatalEndsProgram(bool ends) { fatalEndsProgram_ = ends; }
+
     // Where Waiting's line goes: the log of the window.
     void OnWaiting(std::function<void(const std::string&)> log) { log_ = std::move(log); }
     // Ends the wait in progress.
@@ -27,4 +32,5 @@ private:
     QElapsedTimer sinceEvents_;
     std::function<void(const std::string&)> log_;
     bool givenUp_ = false;
+    bool fatalEndsProgram_ = true;
 };

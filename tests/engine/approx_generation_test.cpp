@@ -3,6 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 #include "EngineFixture.h"
 
@@ -174,6 +180,49 @@ TEST(ApproxTest, OutputNodeOnNoElementLineStopsTheRun)
     EXPECT_EQ(approx.messages, std::vector<std::string>{"The output node 7 is on no element line!"});
     EXPECT_EQ(ReadBytes(folder / "app.fdt"), "");
     EXPECT_EQ(ReadBytes(folder / "app.par"), "");
+}
+
+// Whether this process has the file open.
+bool OpenHere(const std::string& path)
+{
+    std::error_code error;
+    for (const auto& fd : std::filesystem::directory_iterator("/proc/self/fd", error))
+        if (std::filesystem::read_symlink(fd.path(), error) == path)
+            return true;
+    return false;
+}
+
+// The exact values come from the text the run read, not from a second reading
+// of the file, which another program may have replaced meanwhile: here a
+// pipe gives the run one circuit and any later reader a line that is none.
+TEST(ApproxTest, ExactValuesComeFromTheTextTheRunRead)
+{
+    TempFolder folder;
+    const std::string path = folder / "app.crc";
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    std::thread writer([&] {
+        const std::string first = WithApp(kAmplifier, "5", "3 10 1e4 1e7");
+        const int fd = ::open(path.c_str(), O_WRONLY);
+        EXPECT_EQ(::write(fd, first.data(), first.size()), static_cast<ssize_t>(first.size()));
+        ::close(fd);
+        const std::string second = "t\nQ1 1 2\n";
+        for (int waited = 0; waited < 500; ++waited) {  // a second reader, if any, comes at once
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            if (OpenHere(path))
+                continue;  // the first reader is still at it
+            const int again = ::open(path.c_str(), O_WRONLY | O_NONBLOCK);
+            if (again >= 0) {
+                EXPECT_EQ(::write(again, second.data(), second.size()), static_cast<ssize_t>(second.size()));
+                ::close(again);
+                return;
+            }
+        }
+    });
+    RecordingHost host;
+    EngineRun run = RunEngine(path, host);
+    writer.join();
+    EXPECT_TRUE(run.ok);
+    EXPECT_EQ(host.messages, std::vector<std::string>{});
 }
 
 TEST(ApproxTest, ElementsSortByDescendingWeight)

@@ -125,6 +125,31 @@ TEST(ResultSafetyTest, RunPutsRightWhatKilledRunsLeft)
     EXPECT_EQ(folder.Names(), (Names{"c.crc", "c.fdt", "c.par"}));
 }
 
+// A message box waits for the user: a run that is over does not keep
+// another one on the same results waiting behind its box.
+TEST(ResultSafetyTest, RunEndedByAnErrorFreesTheResultsBeforeItsMessage)
+{
+    const char* circuits[] = {
+        "t\nV1 1 0 1 1\nQ1 1 2 3 0\n.OUT 1",       // a bad line
+        "t\nR1 1 0 1 0\n.OUT 1",                    // no input source
+        "t\nV1 1 0 1 1\nR1 1 0 1 0\n",             // no output
+    };
+    for (const char* circuit : circuits) {
+        TempFolder folder;
+        const std::string path = folder.Write("c.crc", circuit);
+        RecordingHost host;
+        bool free = false;
+        host.onMessage = [&] {
+            ExclusiveLock next(folder / "c.fdt.lock");
+            free = next.TryLock() == ExclusiveLock::Result::Locked;
+        };
+        EXPECT_FALSE(RunEngine(path, host).ok) << circuit;
+        EXPECT_EQ(host.messages.size(), 1u) << circuit;
+        EXPECT_TRUE(free) << circuit;
+        EXPECT_EQ(folder.Names(), Names{"c.crc"}) << circuit;
+    }
+}
+
 TEST(ResultSafetyTest, LockThatCannotBeMadeStopsTheRun)
 {
     // The lock's name is too long for the file system, the circuit's is not.

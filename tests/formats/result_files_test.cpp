@@ -175,6 +175,26 @@ TEST_F(ResultPairTest, TemporariesAreOwnAndRemoved)
     EXPECT_EQ(ReadBytes(par), "old par");
 }
 
+// Named without a folder, as in a run started in the circuit's folder on
+// "a.crc", the pair that a killed run left half put in place is put right.
+TEST_F(ResultPairTest, PairNamedWithoutAFolderIsPutRight)
+{
+    WriteOld();
+    fs::create_hard_link(par, par + ".7-0.old");
+    fs::create_hard_link(fdt, fdt + ".7-0.old");
+    WriteBytes(fdt + ".7-0.part", "new fdt");
+    WriteBytes(par + ".7-0.part", "new par");
+    fs::rename(par + ".7-0.part", par);
+    const fs::path before = fs::current_path();
+    fs::current_path(folder.Path());
+    ResultPair bare("a.par", "a.fdt");
+    bare.Recover();
+    fs::current_path(before);
+    EXPECT_EQ(ReadBytes(par), "old par");
+    EXPECT_EQ(ReadBytes(fdt), "old fdt");
+    EXPECT_EQ(folder.Names(), (Names{"a.fdt", "a.par"}));
+}
+
 // A run killed at each step of its work on the pair, and what the next
 // holder of the pair's lock finds once it has put right what was left.
 struct KillPoint {

@@ -18,7 +18,12 @@ public:
     struct FatalEnd : std::runtime_error {
         using std::runtime_error::runtime_error;
     };
-    void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    void ShowMessage(const std::string& text) override
+    {
+        messages.push_back(text);
+        if (onMessage)
+            onMessage();
+    }
     bool AskYesNo(const std::string& text) override
     {
         questions.push_back(text);
@@ -44,6 +49,7 @@ public:
     std::vector<std::int32_t> askedAt;  // the running term count at each question
     std::vector<std::string> waits;
     std::function<void()> onWaiting;
+    std::function<void()> onMessage;
     bool answer = true;
     int polls = 0;
     int abortAtPoll = 0;

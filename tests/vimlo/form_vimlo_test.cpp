@@ -123,6 +123,39 @@ TEST_F(VimloWindows, RejectedLineEndsTheRunWithNothingLoggedOrWritten)
     ExpectIdle();
 }
 
+// A circuit whose fixed edges close a loop ends a run from the menu with its
+// error box, not the program: the editor's text and the window stay, the
+// earlier results are kept, and the next run goes as always.
+TEST_F(VimloWindows, InvalidCircuitEndsTheMenuRunAndTheWindowStays)
+{
+    std::string path = Circuit("loop.crc", kLowPass);
+    dialogs.files = {path};
+    vimlo.Open2Click();
+    const std::string fdt = ReadBytes(folder / "loop.fdt"), par = ReadBytes(folder / "loop.par");
+    form3.Load(path);
+    form3.Memo1->setPlainText("unsaved");
+    WriteBytes(path, kLoop);
+
+    dialogs.files = {path};
+    vimlo.Open2Click();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "Invalid Circuit!\r\nCheck the circuit schematic!");
+    EXPECT_EQ(dialogs.shown[0].caption, "Error");
+    EXPECT_EQ(dialogs.shown[0].icon, MsgIcon::Error);
+    EXPECT_EQ(ReadBytes(folder / "loop.fdt"), fdt);
+    EXPECT_EQ(ReadBytes(folder / "loop.par"), par);
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"loop.crc", "loop.fdt", "loop.par"}));
+    EXPECT_EQ(form3.Memo1->toPlainText().toStdString(), "unsaved");
+    EXPECT_TRUE(vimlo.isVisible());
+    EXPECT_FALSE(vimlo.Abort1->isEnabled());
+    ExpectIdle();
+
+    dialogs.files = {Circuit("low.crc", kLowPass)};
+    vimlo.Open2Click();
+    ASSERT_EQ(Log().size(), 7u);
+    EXPECT_EQ(Log()[4], "2 Terms");
+}
+
 // Another run holds the results: the log says so while the window waits,
 // and once it is over the run logs as always.
 TEST_F(VimloWindows, WaitForAnotherRunIsLoggedThenTheRunGoesOn)
@@ -223,6 +256,35 @@ TEST_F(VimloWindows, NoToTheBigOutputQuestionAbortsTheCommandLineRun)
     ASSERT_FALSE(Log().empty());
     EXPECT_EQ(Log().back(), "Simulation Aborted!");
     EXPECT_FALSE(vimlo.isVisible());
+}
+
+// A run ended by an exception (here thrown by the big-output question's box)
+// lets go of its results before the box that shows it: nothing of the run is
+// left, and another run on them need not wait for the box.
+TEST_F(VimloWindows, RunEndedByAnExceptionFreesTheResultsBeforeItsBox)
+{
+    struct Failing : ScriptedDialogs {
+        MsgResult Message(const std::string& text, const std::string& caption, MsgIcon icon,
+                          MsgButtons buttons) override
+        {
+            if (buttons == MsgButtons::YesNo)
+                throw std::runtime_error("out of memory");
+            names = folder.Names();
+            ExclusiveLock next(folder / "ladder.fdt.lock");
+            free = next.TryLock() == ExclusiveLock::Result::Locked;
+            return ScriptedDialogs::Message(text, caption, icon, buttons);
+        }
+        const TempFolder& folder;
+        explicit Failing(const TempFolder& f) : folder(f) {}
+        bool free = false;
+        std::vector<std::string> names;
+    } failing(folder);
+    vimlo.RunAnalysis(Circuit("ladder.crc", Ladder(14)), true);
+    ASSERT_EQ(failing.shown.size(), 1u);
+    EXPECT_EQ(failing.shown[0].text, "out of memory");
+    EXPECT_TRUE(failing.free);
+    EXPECT_EQ(failing.names, std::vector<std::string>{"ladder.crc"});
+    EXPECT_FALSE(vimlo.Running());
 }
 
 TEST_F(VimloWindows, EditorLoadsSavesAsAndRuns)
