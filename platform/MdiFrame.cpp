@@ -30,6 +30,10 @@ QMdiSubWindow* SubWindowOf(MdiChild* child)
 MdiFrame::MdiFrame(QWidget* parent) : QMainWindow(parent), area_(new QMdiArea(this))
 {
     setCentralWidget(area_);
+    // Children beyond the area scroll into it; without scroll bars the area
+    // would grow the frame past the screen to hold them.
+    area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(area_, &QMdiArea::subWindowActivated, this, [this] {
         ShowChildMenus();
         emit ActiveChildChanged();
