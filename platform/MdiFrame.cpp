@@ -130,7 +130,8 @@ void MdiFrame::ListChildren()
     childEntries_.append(windowMenu_->addSeparator());
     for (int i = 0; i < subs.size(); ++i) {
         QMdiSubWindow* sub = subs[i];
-        QAction* entry = windowMenu_->addAction(QString("&%1 %2").arg(i + 1).arg(sub->windowTitle()));
+        QString caption = sub->windowTitle().replace('&', "&&");  // no mnemonic in a file name
+        QAction* entry = windowMenu_->addAction(QString("&%1 %2").arg(i + 1).arg(caption));
         entry->setCheckable(true);
         entry->setChecked(sub == area_->currentSubWindow());
         connect(entry, &QAction::triggered, this, [this, sub = QPointer<QMdiSubWindow>(sub)] {
