@@ -9,12 +9,13 @@
 
 namespace {
 
-// Tervox has a working folder of its own: it gets the path in full.
+// Tervox has a working folder of its own: it gets the path in full (not
+// shortened by hand, where ".." after a link would name another folder).
 std::string FullPath(const std::string& path)
 {
     std::error_code error;
     std::filesystem::path full = std::filesystem::absolute(path, error);
-    return error ? path : full.lexically_normal().string();
+    return error ? path : full.string();
 }
 
 }  // namespace

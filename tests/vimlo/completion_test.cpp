@@ -39,7 +39,7 @@ TEST_F(Completion, ARelativePathIsNamedInFull)
     IniFile ini(folder / "tervox.ini");
     WriteBytes(ini.Path(), "[SYSTEM]\r\nMain=" + std::to_string(MessageEndpoint::Number()) + "\r\n");
     std::string full = (std::filesystem::current_path() / "r/amp.fdt").string();
-    ASSERT_TRUE(ReportCompletion(ini, "./r/amp.fdt"));
+    ASSERT_TRUE(ReportCompletion(ini, "r/amp.fdt"));
     EXPECT_EQ(ini.ReadString("SYSTEM", "LastFile", ""), full);
     ASSERT_TRUE(received.wait(10000));
     EXPECT_EQ(received[0][1].value<std::string>(), full);
