@@ -61,5 +61,6 @@ void MdiChild::closeEvent(QCloseEvent* event)
         return;
     }
     FormClose();
+    closed_ = true;
     event->accept();
 }

@@ -32,6 +32,8 @@ public:
 
     // Closes the window with its sub-window, through the close question.
     void CloseWindow();
+    // True once the window has closed (it is deleted a little later).
+    bool Closed() const { return closed_; }
 
     bool Busy() const { return busy_ > 0; }
     // Runs the action now when the window is idle, else after the handler
@@ -59,4 +61,5 @@ private:
     int busy_ = 0;
     std::vector<std::function<void()>> idleActions_;
     bool closeWaiting_ = false;
+    bool closed_ = false;
 };

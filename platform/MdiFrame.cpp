@@ -30,6 +30,10 @@ QMdiSubWindow* SubWindowOf(MdiChild* child)
 MdiFrame::MdiFrame(QWidget* parent) : QMainWindow(parent), area_(new QMdiArea(this))
 {
     setCentralWidget(area_);
+    // Children beyond the area scroll into it; without scroll bars the area
+    // would grow the frame past the screen to hold them.
+    area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(area_, &QMdiArea::subWindowActivated, this, [this] {
         ShowChildMenus();
         emit ActiveChildChanged();
@@ -126,7 +130,8 @@ void MdiFrame::ListChildren()
     childEntries_.append(windowMenu_->addSeparator());
     for (int i = 0; i < subs.size(); ++i) {
         QMdiSubWindow* sub = subs[i];
-        QAction* entry = windowMenu_->addAction(QString("&%1 %2").arg(i + 1).arg(sub->windowTitle()));
+        QString caption = sub->windowTitle().replace('&', "&&");  // no mnemonic in a file name
+        QAction* entry = windowMenu_->addAction(QString("&%1 %2").arg(i + 1).arg(caption));
         entry->setCheckable(true);
         entry->setChecked(sub == area_->currentSubWindow());
         connect(entry, &QAction::triggered, this, [this, sub = QPointer<QMdiSubWindow>(sub)] {

@@ -18,6 +18,10 @@ void TMainForm::LoadLastResult(const std::string& carriedPath)
         if (KindOf(child) != ChildKind::Result || !window || window->CaptionBase() != name)
             continue;
         window->WhenIdle([this, window, path] {
+            if (window->Closed()) {  // closed while it was busy
+                OpenResult(path);
+                return;
+            }
             window->OpenFdt(path);
             Activate(window);
         });

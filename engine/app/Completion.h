@@ -1,7 +1,7 @@
 #pragma once
-// The end of a command-line run: names the result under "LastFile" and posts
-// WM_ANALYSIS_DONE, carrying the same path, to the main window numbered
-// under "Main" (formats/Handshake.h).
+// The end of a command-line run: names the result, in full, under "LastFile"
+// and posts WM_ANALYSIS_DONE, carrying the same path, to the main window
+// numbered under "Main" (formats/Handshake.h).
 #include <string>
 
 class IniFile;

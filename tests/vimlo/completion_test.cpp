@@ -1,5 +1,6 @@
 #include <QCoreApplication>
 #include <QSignalSpy>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 #include "engine/app/Completion.h"
@@ -29,6 +30,19 @@ TEST_F(Completion, NamesTheResultThenPostsToMain)
     ASSERT_TRUE(received.wait(10000));
     EXPECT_EQ(received[0][0].value<std::uint32_t>(), 33545u);
     EXPECT_EQ(received[0][1].value<std::string>(), "/r/amp.fdt");
+}
+
+// Tervox runs in a folder of its own: a path given relative to the engine's
+// working folder reaches it as a full path.
+TEST_F(Completion, ARelativePathIsNamedInFull)
+{
+    IniFile ini(folder / "tervox.ini");
+    WriteBytes(ini.Path(), "[SYSTEM]\r\nMain=" + std::to_string(MessageEndpoint::Number()) + "\r\n");
+    std::string full = (std::filesystem::current_path() / "r/amp.fdt").string();
+    ASSERT_TRUE(ReportCompletion(ini, "r/amp.fdt"));
+    EXPECT_EQ(ini.ReadString("SYSTEM", "LastFile", ""), full);
+    ASSERT_TRUE(received.wait(10000));
+    EXPECT_EQ(received[0][1].value<std::string>(), full);
 }
 
 TEST_F(Completion, WithoutMainTheResultIsStillNamed)

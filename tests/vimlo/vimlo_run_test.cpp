@@ -128,7 +128,7 @@ TEST_F(VimloRun, ArgumentsAreJoinedAndNoneIsTakenByQt)
     Outcome run = Start({"-style", "x.crc"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_TRUE(fs::exists(folder / "-style x.fdt"));
-    EXPECT_EQ(ReadBytes(folder / "tervox.ini"), "[SYSTEM]\r\nLastFile=-style x.fdt\r\n");
+    EXPECT_EQ(ReadBytes(folder / "tervox.ini"), "[SYSTEM]\r\nLastFile=" + folder / "-style x.fdt" + "\r\n");
     EXPECT_FALSE(MessageArrived(300));  // no "Main": nobody to tell
 }
 

@@ -136,6 +136,25 @@ TEST_F(CompletionRoad, AReloadWaitsUntilItsWindowIsIdle)
     EXPECT_EQ(Results().size(), 1u);
 }
 
+// The window was closed during its loop, before the completion for its name
+// came: the result opens in a new window instead of going down with it.
+TEST_F(CompletionRoad, AWindowClosedInItsLoopDoesNotTakeTheReloadAlong)
+{
+    f.form->OpenFile(f.Example("rc_lowpass"));
+    TMDIChild* window = Results()[0];
+    std::string other = f.Example("rc_lowpass", "other");
+    {
+        MdiChild::BusyScope loop(*window);
+        window->CloseWindow();
+        f.form->Dispatch(WM_ANALYSIS_DONE, other);
+    }
+    ProcessEvents();
+    ProcessEvents();
+    ASSERT_EQ(Results().size(), 1u);
+    EXPECT_NE(Results()[0], window);
+    EXPECT_EQ(Results()[0]->Model()->fdtPath, other);
+}
+
 // The same while the window's own computation lets the event loop run: the
 // completion arrives in the middle of it, and the reload follows its end.
 TEST_F(CompletionRoad, ACompletionWhileTheWindowComputesReloadsAfterTheLoop)

@@ -504,6 +504,15 @@ TEST_F(Routing, TheWindowMenuListsTheChildren)
     EXPECT_EQ(f.form->ActiveChild()->windowTitle().toStdString(), "one");
 }
 
+// A '&' in a caption is shown as it is, not taken as a mnemonic.
+TEST_F(Routing, TheWindowMenuShowsAmpersandsInCaptions)
+{
+    Add(new TFormOther)->setWindowTitle("R&D.fdt");
+    emit f.form->Window1->aboutToShow();
+    QAction* entry = f.form->Window1->actions().back();
+    EXPECT_EQ(entry->text().toStdString(), "&1 R&&D.fdt");
+}
+
 // An exception that reaches the event loop is shown, and the program goes on.
 TEST_F(Routing, AFailingCommandIsShownAndTheFrameGoesOn)
 {
