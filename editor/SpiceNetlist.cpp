@@ -89,8 +89,10 @@ void PartLines(const GCompo& p, Models& models, std::vector<std::string>& lines,
     }
     case 'G': lines.push_back("R" + p.Name + Nodes(p, {0, 1}) + NumberField(1 / p.Value)); break;
     case 'H': lines.push_back("G" + p.Name + Nodes(p, {0, 1, 2, 3}) + value); break;
-    case 'V':
-    case 'I': lines.push_back(p.Name + Nodes(p, {0, 1}) + " AC 1"); break;
+    case 'V': lines.push_back(p.Name + Nodes(p, {0, 1}) + " AC 1"); break;
+    // The symbol's arrow points at the first terminal; SPICE drives the
+    // current through the source from its first node to its second.
+    case 'I': lines.push_back(p.Name + Nodes(p, {1, 0}) + " AC 1"); break;
     case 'X':
         lines.push_back(p.Name + NodeFields(p) + " " + p.Text);
         AddOnce(subcircuits, p.Text);

@@ -41,7 +41,7 @@ TEST(SpiceLines, ExamplesOfEachKind)
         {'C', {2, 0}, 2.2e-11, {"C1 2 0 2.2e-11"}},
         {'L', {2, 3}, 0.001, {"L1 2 3 0.001"}},
         {'V', {2, 0}, 5, {"V1 2 0 AC 1"}},
-        {'I', {0, 3}, 5, {"I1 0 3 AC 1"}},
+        {'I', {0, 3}, 5, {"I1 3 0 AC 1"}},
         {'E', {1, 2, 3, 4}, 10, {"E1 1 2 3 4 10"}},
         {'H', {1, 2, 3, 4}, 0.01, {"GH1 1 2 3 4 0.01"}},
         {'F', {1, 2, 3, 4}, -2, {"V_F1 3 4 0", "F1 1 2 V_F1 -2"}},
@@ -182,7 +182,7 @@ const Lines EveryKindDeck = {
     "Lp_K1 14 0 0.001", "Ls_K1 15 0 0.004", "K_K1 Lp_K1 Ls_K1 0.5", "R13 2 14 1000", "R14 15 0 1000",
     "Q1 16 2 0 NPNNOM", ".MODEL NPNNOM NPN", "Qq1 17 2 0 PNPNOM", ".MODEL PNPNOM PNP",
     "M1 18 2 0 0 NMOSNOM", ".MODEL NMOSNOM NMOS", "M2 19 2 0 0 PMOSNOM", ".MODEL PMOSNOM PMOS",
-    "I1 20 0 AC 1", "Vi1 2 21 0", "X1 2 22 div", "X2 23 outer", "X3 23 24 div",
+    "I1 0 20 AC 1", "Vi1 2 21 0", "X1 2 22 div", "X2 23 outer", "X3 23 24 div",
     "RL16 16 0 1000", "RL17 17 0 1000", "RL18 18 0 1000", "RL19 19 0 1000", "RL20 20 0 1000",
     "RL21 21 0 1000", "RL22 22 0 1000", "RL23 23 0 1000", "RL24 24 0 1000",
     "", ".SUBCKT div 1 2", "R1 1 2 1000", "R2 2 0 2200", ".ENDS", "",
@@ -429,6 +429,26 @@ TEST(SpiceNetlistInNgspice, EveryKindParsesAndBehaves)
     EXPECT_NEAR(v["vm(8)"] / v["vm(4)"], 0.1, 1e-6) << "current-controlled voltage source";
     EXPECT_NEAR(v["vm(11)"] / v["vm(10)"], 2, 1e-6) << "ideal transformer";
     EXPECT_NEAR(v["vm(12)"] / v["vm(2)"], 2, 1e-5) << "op amp";
+}
+
+// The current leaves the source at its arrow, the first terminal: 1 A into
+// 1 kOhm to ground gives +1 V there, as the engine has it.
+TEST(SpiceNetlistInNgspice, CurrentSourceDrivesItsArrowEnd)
+{
+    if (!HaveNgspice())
+        GTEST_SKIP() << "ngspice is not installed";
+    TempFolder folder;
+    Schematic s;
+    s.FileName = "arrow.sch";
+    AddNumbered(s, 'I', "I1", {1, 0});
+    AddNumbered(s, 'R', "R1", {1, 0}, 1000);
+    Lines deck;
+    std::string error, log;
+    ASSERT_TRUE(SpiceNetlistLines(s, folder.Folder(), deck, error)) << error;
+    auto v = Simulate(folder, deck, 1000, "vr(1) vi(1)", log);
+    ASSERT_EQ(v.count("vr(1)"), 1u) << log;
+    EXPECT_NEAR(v["vr(1)"], 1000, 1e-9);
+    EXPECT_NEAR(v["vi(1)"], 0, 1e-9);
 }
 
 TEST(SpiceNetlistInNgspice, SavedSubcircuitServesATopLevelDeck)
