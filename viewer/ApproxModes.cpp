@@ -38,8 +38,10 @@ double RelativeError(Complex partial, Complex full)
 }  // namespace
 
 // Each power of s keeps its largest terms until their sum lies within the
-// error of that power's exact coefficient. A power whose terms cancel to 0
-// has no relative error and keeps all of its terms.
+// error of that power's exact coefficient. A power whose terms run out before
+// that carries its sum into the next powers, judged against its own
+// coefficient. A power whose terms cancel to 0 has no relative error: it
+// keeps all of its terms and the next power starts afresh.
 void APPROX::ApproxCoefficients()
 {
     for (int section = 0; section < 2; ++section) {
@@ -54,23 +56,24 @@ void APPROX::ApproxCoefficients()
         SortTerms(items, ComparePowerValue);
         std::vector<std::uint32_t>& kept = kept_[section];
         kept.clear();
-        int power = -1;
+        int power = -1;  // the power judged
         double partial = 0.0;
-        bool closed = false;
+        bool open = false;  // its partial sum is not yet within the error
         endPower_[section] = 0;
         for (const TermItem& item : items) {
             endPower_[section] = static_cast<std::uint8_t>(item.power);
-            if (item.power != power) {
+            const bool carried = open && exact[power] != 0.0;
+            if (item.power != power && !carried) {
                 power = item.power;
                 partial = 0.0;
-                closed = false;
+                open = true;
             }
-            if (closed)
+            if (!open)
                 continue;
             partial += item.value;
             kept.push_back(item.index);
             const double a = exact[power];
-            closed = a != 0.0 && std::abs(partial - a) / std::abs(a) < maxError;
+            open = !(a != 0.0 && std::abs(partial - a) / std::abs(a) < maxError);
         }
     }
 }

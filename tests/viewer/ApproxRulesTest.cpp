@@ -84,7 +84,7 @@ TEST(ApproxRules, CoefficientsKeepTheLargestTermsOfEachPower)
         {"negative closes", {{1.0, 0, {}}, {-1.0, 1, {}}, {-0.05, 1, {}}, {-0.95, 1, {}}}, "60", {1.0, -0.05, -0.95}},
         // Symbol values count: 1 B = 0.5 weighs less than 0.3 A = 0.6.
         {"symbols", {{1.0, 0, {1}}, {0.3, 0, {0}}, {0.01, 0, {}}}, "20", {0.3, 1.0}},
-        // No constant term and a gap at s^2: each power is still judged alone.
+        // No constant term and a gap at s^2: a power that closed leaves the next one judged alone.
         {"gaps", {{10.0, 1, {}}, {0.1, 1, {}}, {5.0, 3, {}}, {0.01, 3, {}}}, "5", {10.0, 5.0}},
         // Terms that cancel leave no relative error: all of them stay.
         {"cancelling", {{1.0, 0, {}}, {-1.0, 0, {}}, {3.0, 1, {}}, {0.001, 1, {}}}, "5", {1.0, -1.0, 3.0}},
@@ -98,6 +98,46 @@ TEST(ApproxRules, CoefficientsKeepTheLargestTermsOfEachPower)
         ASSERT_EQ(run.error, "");
         EXPECT_EQ(KeptCoefficients(run.result, 1), c.kept);
         EXPECT_EQ(KeptCoefficients(run.result, 0), std::vector<double>{1.0});
+    }
+}
+
+// At a limit so small that rounding decides, a power whose sum never meets
+// its coefficient (0.3 + 0.2 + 0.1 is not 0.1 + 0.2 + 0.3 in doubles) takes
+// the terms of the next powers into the same sum, judged against the same
+// coefficient, so all of them stay; a power that does close leaves the next
+// one a fresh sum.
+TEST(ApproxRules, CoefficientsCarryAPowerThatNeverClosesIntoTheNext)
+{
+    struct Case {
+        const char* name;
+        std::vector<FileTerm> num;
+        std::vector<double> kept;
+        std::string parLine3;
+    };
+    const std::vector<Case> cases = {
+        {"carried",
+         {{0.1, 0, {}}, {0.2, 0, {}}, {0.3, 0, {}}, {100.0, 1, {}}, {1e-30, 1, {}}},
+         {0.3, 0.2, 0.1, 100.0, 1e-30},
+         "1 5"},
+        {"closed",
+         {{0.25, 0, {}}, {0.5, 0, {}}, {100.0, 1, {}}, {1e-30, 1, {}}},
+         {0.5, 0.25, 100.0},
+         "1 3"},
+        // Over a missing s^1 and on through s^3.
+        {"carried over a gap",
+         {{0.1, 0, {}}, {0.2, 0, {}}, {0.3, 0, {}}, {100.0, 2, {}}, {1e-30, 2, {}}, {7.0, 3, {}}, {1e-30, 3, {}}},
+         {0.3, 0.2, 0.1, 100.0, 1e-30, 7.0, 1e-30},
+         "3 7"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Fixture f(c.num, {{1.0, 0, {}}, {1.0, 1, {}}});
+        ApproxRun run;
+        RunApprox(run, f.fdt, Choice("0.000000000000000001", true));
+        ASSERT_EQ(run.error, "");
+        EXPECT_EQ(KeptCoefficients(run.result, 0), c.kept);
+        EXPECT_EQ(KeptCoefficients(run.result, 1), (std::vector<double>{1.0, 1.0}));
+        EXPECT_EQ(ReadBytes(f.dir / "h_App.par"), "A B \r\n2 0.5 \r\n" + c.parLine3 + "\r\n1 2\r\n");
     }
 }
 

@@ -10,6 +10,7 @@
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include "platform/Latin1.h"
 #include "viewer/app/PanelGlyphs.h"
 
@@ -17,6 +18,7 @@ namespace {
 
 constexpr int kPanelWidth = 140;
 constexpr int kRowHeight = 20;
+constexpr int kNameWidth = 56;  // the least width of the name column
 
 // Sets the text only when it changed, so an edit keeps its cursor.
 void SetText(QLineEdit* edit, const std::string& text)
@@ -106,8 +108,9 @@ ResultPanel::ResultPanel(QWidget* parent) : QWidget(parent)
     StringGrid1->verticalHeader()->hide();
     StringGrid1->verticalHeader()->setDefaultSectionSize(kRowHeight);
     StringGrid1->verticalHeader()->setMinimumSectionSize(kRowHeight);
-    StringGrid1->horizontalHeader()->setDefaultSectionSize(56);
+    StringGrid1->horizontalHeader()->setDefaultSectionSize(kNameWidth);
     StringGrid1->horizontalHeader()->setStretchLastSection(true);
+    StringGrid1->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     StringGrid1->setEditTriggers(QAbstractItemView::AllEditTriggers);
     layout->addWidget(StringGrid1, 1);
@@ -158,6 +161,9 @@ void ResultPanel::ShowGrid(const std::vector<GridRow>& rows)
             item->setText(Latin1(*cells[column]));
         }
     }
+    // The longest name shows whole; a grid too narrow for it scrolls.
+    StringGrid1->resizeColumnToContents(0);
+    StringGrid1->setColumnWidth(0, std::max(kNameWidth, StringGrid1->columnWidth(0)));
 }
 
 void ResultPanel::Read(ResultControls& c) const
