@@ -2,7 +2,7 @@
 
 #include "editor/NodeNumbering.h"
 #include "editor/PartLines.h"
-#include "editor/PartNames.h"
+#include "editor/SubcircuitList.h"
 #include "editor/SpiceNetlist.h"
 #include "editor/SubcktLayout.h"
 #include "formats/Paths.h"
@@ -50,11 +50,8 @@ bool SaveSubcircuit(Schematic& subcircuit, TCanvas* canvas, const std::string& s
         error = "Save the schematic first!";
         return false;
     }
-    // The name stands in the instance lines of schematics and in ".SUBCKT" lines.
-    if (!IsFileName(SubcircuitName(subcircuit))) {
-        error = "The name of this subcircuit must not contain blanks, control characters or # !";
+    if (!CheckSubcircuitName(SubcircuitName(subcircuit), error))
         return false;
-    }
     NumberNodes(subcircuit, canvas);
     int ports = PortCount(subcircuit);
     if (ports > 4) {

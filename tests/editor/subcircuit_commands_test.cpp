@@ -173,6 +173,33 @@ TEST_F(SubcircuitCommands, RefusalsKeepTheDrawingButWriteNoSubcircuit)
     }
 }
 
+// A name that Save SubCircuit would refuse is refused before the subcircuit
+// schematic is written under it: the window keeps its name and no file of
+// that name appears.
+TEST_F(SubcircuitCommands, ChosenNameThatASubcircuitCannotHaveIsRefusedFirst)
+{
+    for (const auto& command : kSubcircuitCommands) {
+        for (const std::string name : {"filt#2", "my filt", "a\x01z"}) {
+            for (const std::string before : {"", "tee.xch"}) {
+                SCOPED_TRACE(name + " after " + before);
+                TempFolder here;
+                CircuitBoard board;
+                board.schematic.IsSubcircuit = true;
+                board.schematic.FileName = before.empty() ? "" : SubcktFolder(here.Folder()) + before;
+                Tee(board, {100, 100}, "");
+                Port(board, {100, 100}, 2);
+                CommandContext context{&board.canvas, here.Folder(), "", SubcktFolder(here.Folder()) + name + ".xch"};
+                CommandOutcome outcome = command(board.schematic, context);
+                EXPECT_EQ(outcome.Step, Next::ShowMessage);
+                EXPECT_EQ(outcome.Message,
+                          "The name of this subcircuit must not contain blanks, control characters or # !");
+                EXPECT_EQ(board.schematic.FileName, before.empty() ? "" : SubcktFolder(here.Folder()) + before);
+                EXPECT_TRUE(here.Names().empty()) << "no folder, no file";
+            }
+        }
+    }
+}
+
 TEST_F(SubcircuitCommands, FolderThatCannotBeMadeIsReported)
 {
     WriteBytes(program / "SubCkt", "a file in the way");
