@@ -4,6 +4,7 @@
 #include "editor/NodeNumbering.h"
 #include "editor/SubcktLayout.h"
 #include "formats/Paths.h"
+#include "formats/SideNames.h"
 #include "formats/TextFile.h"
 #include "formats/Tokens.h"
 
@@ -253,7 +254,7 @@ bool ExportSpiceNetlist(Schematic& schematic, TCanvas* canvas, const std::string
         return false;
     std::string path = ChangeFileExt(schematic.FileName, schematic.IsSubcircuit ? ".sp" : ".cir");
     if (!WriteTextLines(path, lines)) {
-        error = "Cannot create file \"" + path + "\"";
+        error = CannotCreateText(path);
         return false;
     }
     result.Path = path;

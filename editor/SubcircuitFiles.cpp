@@ -6,6 +6,7 @@
 #include "editor/SpiceNetlist.h"
 #include "editor/SubcktLayout.h"
 #include "formats/Paths.h"
+#include "formats/SideNames.h"
 #include "formats/TextFile.h"
 
 namespace {
@@ -14,7 +15,7 @@ bool Write(const std::string& path, const std::vector<std::string>& lines, std::
 {
     if (WriteTextLines(path, lines))
         return true;
-    error = "Cannot create file \"" + path + "\"";
+    error = CannotCreateText(path);
     return false;
 }
 

@@ -204,8 +204,9 @@ TEST_F(AnalysisCommands, PortsGainedSinceAnInstanceWasPlacedAreItsOwnNodes)
     const std::string a = std::to_string(x1.Node[0]), b = std::to_string(x1.Node[1]),
                       c = std::to_string(x2.Node[1]);
     EXPECT_EQ(std::to_string(x2.Node[0]), b);
-    for (const std::string& line : Names{"R1_X1  " + a + " _1 1000 1", "R2_X1  _1 " + b + " 2000 1", "C1_X1  _1 0 1e-6 1",
-                                    "R1_X2  " + b + " _2 1000 1", "R2_X2  _2 " + c + " 2000 1", "C1_X2  _2 0 1e-6 1"})
+    const Names lines = {"R1_X1  " + a + " _1 1000 1", "R2_X1  _1 " + b + " 2000 1", "C1_X1  _1 0 1e-6 1",
+                         "R1_X2  " + b + " _2 1000 1", "R2_X2  _2 " + c + " 2000 1", "C1_X2  _2 0 1e-6 1"};
+    for (const std::string& line : lines)
         EXPECT_NE(written.find("\r\n" + line + "\r\n"), std::string::npos) << line << "\n" << written;
     for (double w : {10.0, 300.0, 1000.0, 30000.0}) {
         const std::complex<double> s(0, w);

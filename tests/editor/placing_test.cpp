@@ -220,9 +220,9 @@ TEST_F(SubcircuitToolTest, NameThatTheSchematicFileCannotHoldIsNotPlaced)
         dialogs.messages.clear();
         window.editor.ChooseSubcircuit(name);
         EXPECT_EQ(window.editor.Placing(), nullptr);
-        EXPECT_EQ(dialogs.messages, (std::vector<std::string>{
-                                        "SubCircuit " + name + " cannot be placed!\r\n"
-                                        "The name of this subcircuit must not contain blanks, control characters or # !"}));
+        const std::string refused = "SubCircuit " + name + " cannot be placed!\r\n"
+                                    "The name of this subcircuit must not contain blanks, control characters or # !";
+        EXPECT_EQ(dialogs.messages, std::vector<std::string>{refused});
         window.MoveClick(300, 300);
         EXPECT_TRUE(window.Names().empty());
     }
