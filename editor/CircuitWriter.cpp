@@ -4,6 +4,7 @@
 #include "editor/NodeNumbering.h"
 #include "editor/PartLines.h"
 #include "formats/Paths.h"
+#include "formats/SideNames.h"
 #include "formats/TextFile.h"
 
 namespace {
@@ -97,7 +98,7 @@ bool WriteCircuitFile(Schematic& schematic, TCanvas* canvas, const std::string& 
     if (!BuildCircuitLines(schematic, canvas, subcktFolder, lines, message))
         return false;
     if (schematic.FileName.empty() || !WriteTextLines(circuitPath, lines)) {
-        message = "Cannot create file \"" + circuitPath + "\"";
+        message = CannotCreateText(circuitPath);
         return false;
     }
     return true;

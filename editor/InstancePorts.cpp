@@ -14,7 +14,7 @@ bool CheckInstancePorts(const Schematic& schematic, const std::string& subcktFol
             message = undefined.what();
             return false;
         }
-        if (ports != part->TermCount) {
+        if (ports < part->TermCount) {
             message = part->Name + " no longer fits SubCircuit " + part->Text + " (" +
                       std::to_string(part->TermCount) + " terminals placed, " + std::to_string(ports) +
                       " now)! Place it again.";

@@ -1,11 +1,12 @@
 #pragma once
-// A subcircuit instance keeps the terminals of the symbol it was placed with;
-// a subcircuit saved again since with another number of ports no longer fits.
+// A subcircuit instance keeps the terminals of the symbol it was placed with.
+// Ports that its subcircuit gained since are internal nodes of the instance;
+// a subcircuit that lost ports no longer fits.
 #include "editor/Schematic.h"
 
 #include <string>
 
-// Whether every instance has as many terminals as its subcircuit file
+// Whether no instance has more terminals than its subcircuit file
 // <subcktFolder><name>.sbc has ports. False with a message naming the first
-// instance that differs or whose file is missing or bad.
+// instance that has more or whose file is missing or bad.
 bool CheckInstancePorts(const Schematic& schematic, const std::string& subcktFolder, std::string& message);

@@ -4,6 +4,7 @@
 #include "editor/PartList.h"
 #include "editor/SchematicFile.h"
 #include "editor/Selection.h"
+#include "editor/SubcircuitList.h"
 #include "editor/SubcktSymbol.h"
 #include "editor/Surface.h"
 
@@ -92,6 +93,12 @@ void SchematicEditor::ChooseTransistor(char kind)
 void SchematicEditor::ChooseSubcircuit(const std::string& name)
 {
     DropPlacing();
+    // Its instances' lines could not be read back.
+    std::string refused;
+    if (!CheckSubcircuitName(name, refused)) {
+        dialogs_.ShowMessage("SubCircuit " + name + " cannot be placed!\r\n" + refused);
+        return;
+    }
     try {
         StartPlacing(std::make_unique<GCompo>(name, &surface_, subcktFolder_));
     } catch (const SubcktUndefined& e) {

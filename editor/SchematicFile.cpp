@@ -4,6 +4,7 @@
 #include "editor/SubcktSymbol.h"
 #include "editor/Surface.h"
 #include "formats/NumberText.h"
+#include "formats/SideNames.h"
 #include "formats/TextFile.h"
 
 #include <algorithm>
@@ -156,7 +157,7 @@ bool SaveSchema(Schematic& schematic, std::string& error)
     for (const auto& part : schematic.Parts)
         lines.push_back(SchematicLine(*part));
     if (!WriteTextLines(schematic.FileName, lines)) {
-        error = "Cannot create file \"" + schematic.FileName + "\"";
+        error = CannotCreateText(schematic.FileName);
         return false;
     }
     schematic.Modified = false;

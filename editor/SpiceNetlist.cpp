@@ -4,11 +4,14 @@
 #include "editor/NodeNumbering.h"
 #include "editor/SubcktLayout.h"
 #include "formats/Paths.h"
+#include "formats/SideNames.h"
 #include "formats/TextFile.h"
 #include "formats/Tokens.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <map>
 
 namespace {
 
@@ -64,9 +67,8 @@ void Mutual(const GCompo& p, std::vector<std::string>& lines)
     lines.push_back("K_" + p.Name + " Lp_" + p.Name + " Ls_" + p.Name + NumberField(k));
 }
 
-// The lines of one part with at least one terminal.
-void PartLines(const GCompo& p, Models& models, std::vector<std::string>& lines,
-               std::vector<std::string>& subcircuits)
+// The lines of one part with at least two terminals, other than an instance.
+void PartLines(const GCompo& p, Models& models, std::vector<std::string>& lines)
 {
     const std::string value = NumberField(p.Value);
     switch (p.Kind) {
@@ -93,12 +95,57 @@ void PartLines(const GCompo& p, Models& models, std::vector<std::string>& lines,
     // The symbol's arrow points at the first terminal; SPICE drives the
     // current through the source from its first node to its second.
     case 'I': lines.push_back(p.Name + Nodes(p, {1, 0}) + " AC 1"); break;
-    case 'X':
-        lines.push_back(p.Name + NodeFields(p) + " " + p.Text);
-        AddOnce(subcircuits, p.Text);
-        break;
     default: lines.push_back(p.Name + NodeFields(p) + value); break;
     }
+}
+
+// The nodes of the ".SUBCKT" line of a SPICE text (in any case); -1 without one.
+int DefinitionPorts(const std::vector<std::string>& text)
+{
+    const std::string keyword = ".SUBCKT";
+    auto isKeyword = [&](const std::string& token) {
+        return std::equal(token.begin(), token.end(), keyword.begin(), keyword.end(),
+                          [](char a, char b) { return std::toupper(static_cast<unsigned char>(a)) == b; });
+    };
+    for (const std::string& line : text) {
+        std::vector<std::string> tokens = SplitBlanks(line);
+        if (tokens.size() >= 2 && isKeyword(tokens[0]))
+            return static_cast<int>(tokens.size()) - 2;
+    }
+    return -1;
+}
+
+// The ports of each subcircuit as its SPICE text <folder><name>.sp defines
+// them, read once per name; -1 for a text that cannot be read.
+class DefinedPorts {
+public:
+    explicit DefinedPorts(const std::string& folder) : folder_(folder) {}
+    int Of(const std::string& name)
+    {
+        auto known = ports_.find(name);
+        if (known != ports_.end())
+            return known->second;
+        std::vector<std::string> text;
+        int ports = ReadTextLines(folder_ + name + ".sp", text) ? DefinitionPorts(text) : -1;
+        return ports_[name] = ports;
+    }
+
+private:
+    std::string folder_;
+    std::map<std::string, int> ports_;
+};
+
+// The call of a subcircuit: the instance's terminals, then for each port that
+// its definition gained since the instance was placed a node of this instance
+// alone, numbered from spareNode on.
+void InstanceLine(const GCompo& p, DefinedPorts& defined, int& spareNode, std::vector<std::string>& lines,
+                  std::vector<std::string>& subcircuits)
+{
+    std::string nodes = NodeFields(p);
+    for (int port = p.TermCount; port < defined.Of(p.Text); ++port)
+        nodes += " " + std::to_string(spareNode++);
+    lines.push_back(p.Name + nodes + " " + p.Text);
+    AddOnce(subcircuits, p.Text);
 }
 
 // Whether every number the part writes is finite.
@@ -152,18 +199,24 @@ bool AppendSubcircuitTexts(std::vector<std::string> names, const std::string& fo
 
 }  // namespace
 
-bool SpiceElementLines(const Schematic& schematic, std::vector<std::string>& lines,
+bool SpiceElementLines(const Schematic& schematic, const std::string& subcktFolder, std::vector<std::string>& lines,
                        std::vector<std::string>& subcircuits, std::string& error)
 {
     Models models;
+    DefinedPorts defined(subcktFolder);
+    int spareNode = schematic.NodeCount + 1;  // above the nets 1..N
     for (const auto& part : schematic.Parts) {
         if (part->Kind == 'g' || part->TermCount < 1 || (part->TermCount < 2 && part->Kind != 'X'))
             continue;
+        if (part->Kind == 'X') {
+            InstanceLine(*part, defined, spareNode, lines, subcircuits);
+            continue;
+        }
         if (!Writable(*part)) {
             error = "Bad value of " + part->Name + "!";
             return false;
         }
-        PartLines(*part, models, lines, subcircuits);
+        PartLines(*part, models, lines);
     }
     return true;
 }
@@ -173,7 +226,7 @@ bool SpiceNetlistLines(const Schematic& schematic, const std::string& subcktFold
 {
     std::vector<std::string> deck{schematic.IsSubcircuit ? schematic.SubcktHeader : schematic.FileName};
     std::vector<std::string> used;
-    if (!SpiceElementLines(schematic, deck, used, error))
+    if (!SpiceElementLines(schematic, subcktFolder, deck, used, error))
         return false;
     if (schematic.IsSubcircuit) {
         deck.push_back(".ENDS");
@@ -201,7 +254,7 @@ bool ExportSpiceNetlist(Schematic& schematic, TCanvas* canvas, const std::string
         return false;
     std::string path = ChangeFileExt(schematic.FileName, schematic.IsSubcircuit ? ".sp" : ".cir");
     if (!WriteTextLines(path, lines)) {
-        error = "Cannot create file \"" + path + "\"";
+        error = CannotCreateText(path);
         return false;
     }
     result.Path = path;

@@ -8,10 +8,13 @@
 #include <vector>
 
 // The element and model lines of numbered parts; the names of the subcircuits
-// used are added to subcircuits once each, in order of first use. False with a
-// message when a number to write is not finite (a conductance of 0, a coupling
-// with L1 x L2 not above 0).
-bool SpiceElementLines(const Schematic& schematic, std::vector<std::string>& lines,
+// used are added to subcircuits once each, in order of first use. An instance
+// whose subcircuit's SPICE text <subcktFolder><name>.sp defines more ports
+// than it has terminals calls it with a node of its own, above the schematic's
+// nets, for each port more (a text that cannot be read: its terminals alone).
+// False with a message when a number to write is not finite (a conductance of
+// 0, a coupling with L1 x L2 not above 0).
+bool SpiceElementLines(const Schematic& schematic, const std::string& subcktFolder, std::vector<std::string>& lines,
                        std::vector<std::string>& subcircuits, std::string& error);
 
 // The whole netlist of a numbered schematic. A subcircuit gives its header,

@@ -2,13 +2,12 @@
 
 #include "editor/SpiceRun.h"
 #include "formats/Paths.h"
+#include "formats/SideNames.h"
 #include "formats/TextFile.h"
 
 namespace {
 
 const char* const kDefaultAnalysis = ".AC DEC 100 1 1000";
-
-std::string CannotCreate(const std::string& path) { return "Cannot create file \"" + path + "\""; }
 
 }  // namespace
 
@@ -62,7 +61,7 @@ CommandOutcome SpiceWindowModel::RunSpice(const std::string& memoText)
         return {};
     std::vector<std::string> lines = SplitTextLines(memoText);
     if (!WriteTextLines(path_, lines))
-        return CommandOutcome::Show(CannotCreate(path_));
+        return CommandOutcome::Show(CannotCreateText(path_));
     memo_ = std::move(lines);
     SpiceStart start = SpiceStartFor(program_, path_, options_);
     return CommandOutcome::Start(start.Command, start.Status);
@@ -77,7 +76,7 @@ bool SpiceWindowModel::SaveAs(const std::string& path, const std::string& memoTe
 {
     std::vector<std::string> lines = SplitTextLines(memoText);
     if (!WriteTextLines(path, lines)) {
-        error = CannotCreate(path);
+        error = CannotCreateText(path);
         return false;
     }
     path_ = path;

@@ -2,10 +2,11 @@
 
 #include "editor/NodeNumbering.h"
 #include "editor/PartLines.h"
-#include "editor/PartNames.h"
+#include "editor/SubcircuitList.h"
 #include "editor/SpiceNetlist.h"
 #include "editor/SubcktLayout.h"
 #include "formats/Paths.h"
+#include "formats/SideNames.h"
 #include "formats/TextFile.h"
 
 namespace {
@@ -14,7 +15,7 @@ bool Write(const std::string& path, const std::vector<std::string>& lines, std::
 {
     if (WriteTextLines(path, lines))
         return true;
-    error = "Cannot create file \"" + path + "\"";
+    error = CannotCreateText(path);
     return false;
 }
 
@@ -50,11 +51,8 @@ bool SaveSubcircuit(Schematic& subcircuit, TCanvas* canvas, const std::string& s
         error = "Save the schematic first!";
         return false;
     }
-    // The name stands in the instance lines of schematics and in ".SUBCKT" lines.
-    if (!IsFileName(SubcircuitName(subcircuit))) {
-        error = "The name of this subcircuit must not contain blanks, control characters or # !";
+    if (!CheckSubcircuitName(SubcircuitName(subcircuit), error))
         return false;
-    }
     NumberNodes(subcircuit, canvas);
     int ports = PortCount(subcircuit);
     if (ports > 4) {

@@ -1,5 +1,7 @@
 #include "editor/SubcircuitList.h"
 
+#include "editor/PartNames.h"
+
 #include <algorithm>
 #include <filesystem>
 
@@ -15,4 +17,12 @@ std::vector<std::string> SubcircuitNames(const std::string& subcktFolder)
     }
     std::sort(names.begin(), names.end());
     return names;
+}
+
+bool CheckSubcircuitName(const std::string& name, std::string& message)
+{
+    if (IsFileName(name))
+        return true;
+    message = "The name of this subcircuit must not contain blanks, control characters or # !";
+    return false;
 }

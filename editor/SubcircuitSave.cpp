@@ -4,12 +4,18 @@
 #include "editor/SaveRequests.h"
 #include "editor/SchematicFile.h"
 #include "editor/SubcircuitFiles.h"
+#include "editor/SubcircuitList.h"
+#include "editor/SubcktLayout.h"
 
 #include <filesystem>
 #include <system_error>
 
 CommandOutcome SaveAsSubcircuit(Schematic& subcircuit, const CommandContext& context)
 {
+    std::string error;
+    // A name that the subcircuit file cannot take is refused before any file is written.
+    if (!context.ChosenName.empty() && !CheckSubcircuitName(SubcircuitName(context.ChosenName), error))
+        return CommandOutcome::Show(error);
     const std::string folder = SubcktFolder(context.ProgramFolder);
     std::error_code failed;
     std::filesystem::create_directories(folder, failed);
@@ -19,7 +25,6 @@ CommandOutcome SaveAsSubcircuit(Schematic& subcircuit, const CommandContext& con
     const bool savedUnderChosenName = !context.ChosenName.empty();
     if (!NameStep(subcircuit, context, SubcircuitNameRequest(context.ProgramFolder), outcome))
         return outcome;
-    std::string error;
     if ((!savedUnderChosenName && !SaveSchema(subcircuit, error)) || !CheckParts(subcircuit, folder, error) ||
         !SaveSubcircuit(subcircuit, context.Canvas, folder, error))
         return CommandOutcome::Show(error);

@@ -17,10 +17,9 @@ int SizeFor(int ports) { return ports <= 2 ? 4 : ports == 3 ? 6 : 8; }
 
 }  // namespace
 
-std::string SubcircuitName(const Schematic& subcircuit)
-{
-    return ExtractFileName(ChangeFileExt(subcircuit.FileName, ""));
-}
+std::string SubcircuitName(const Schematic& subcircuit) { return SubcircuitName(subcircuit.FileName); }
+
+std::string SubcircuitName(const std::string& path) { return ExtractFileName(ChangeFileExt(path, "")); }
 
 int PortCount(const Schematic& subcircuit)
 {

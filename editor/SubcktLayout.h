@@ -7,6 +7,8 @@
 
 // The subcircuit's name: its file name without folder and extension.
 std::string SubcircuitName(const Schematic& subcircuit);
+// The same for a subcircuit schematic's path.
+std::string SubcircuitName(const std::string& path);
 
 // The number of ports.
 int PortCount(const Schematic& subcircuit);

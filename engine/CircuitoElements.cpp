@@ -4,6 +4,7 @@
 
 #include "engine/Circuito.h"
 #include "formats/NumberText.h"
+#include "formats/SideNames.h"
 
 namespace {
 
@@ -104,7 +105,7 @@ bool Circuito::WriteParameterLines()
     }
     OutFile par;
     if (!files_.Create() || !par.Open(files_.Temp(kParFile), "ab")) {
-        Fail("Cannot create file \"" + parPath + "\"");
+        Fail(CannotCreateText(parPath));
         return false;
     }
     std::string text = names + "\r\n" + values + "\r\n";

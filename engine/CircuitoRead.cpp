@@ -5,11 +5,12 @@
 
 #include "engine/Circuito.h"
 #include "formats/Paths.h"
+#include "formats/SideNames.h"
 #include "formats/TextFile.h"
 
 Circuito::Circuito(const std::string& path, bool fromCommandLine, EngineHost& host)
     : circuitPath(path), fdtPath(ChangeFileExt(path, ".fdt")), parPath(ChangeFileExt(path, ".par")),
-      host_(host), asked_(!fromCommandLine), lock_(fdtPath + ".lock"), files_(parPath, fdtPath)
+      host_(host), asked_(!fromCommandLine), lock_(SideStem(fdtPath) + ".lock"), files_(parPath, fdtPath)
 {
     portNode_ = Node("$0");
     if (NamedLikeItsResults()) {
@@ -31,7 +32,7 @@ Circuito::Circuito(const std::string& path, bool fromCommandLine, EngineHost& ho
     if (!WriteParameterLines())
         return;
     if (!out_.Open(files_.Temp(kFdtFile), "ab"))
-        Fail("Cannot create file \"" + fdtPath + "\"");
+        Fail(CannotCreateText(fdtPath));
 }
 
 Circuito::~Circuito() { Discard(); }
@@ -74,7 +75,7 @@ bool Circuito::LockResults(bool& waited)
         result = lock_.TryLock();
     }
     if (result == ExclusiveLock::Result::Failed) {
-        Fail("Cannot create file \"" + lock_.Path() + "\"");
+        Fail(CannotCreateText(lock_.Path()));
         return false;
     }
     files_.Recover();

@@ -1,5 +1,7 @@
 #include "formats/ResultPair.h"
 
+#include "formats/SideNames.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -33,7 +35,7 @@ bool IsRegularFile(const std::string& path)
 }
 
 // The tag that a run gives the file's temporary and second name, as in
-// "<file>.<process>-<attempt>.part" or ".old"; "" for any other name.
+// "<stem>.<process>-<attempt>.part" or ".old"; "" for any other name.
 std::string TagOf(const std::string& name, const std::string& file)
 {
     std::string tag;
@@ -49,17 +51,24 @@ std::string TagOf(const std::string& name, const std::string& file)
 
 }  // namespace
 
-ResultPair::ResultPair(std::string first, std::string second) : path_{std::move(first), std::move(second)} {}
+ResultPair::ResultPair(std::string first, std::string second)
+    : path_{std::move(first), std::move(second)}, stem_{SideStem(path_[0]), SideStem(path_[1])}
+{
+}
 
 bool ResultPair::Create()
 {
     Discard();
+    if (!NameFits(path_[0]) || !NameFits(path_[1])) {
+        errno = ENAMETOOLONG;
+        return false;
+    }
     const std::string process = std::to_string(::getpid());
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string tag = "." + process + "-" + std::to_string(attempt);
         for (int f = 0; f < 2; ++f) {
-            temp_[f] = path_[f] + tag + ".part";
-            backup_[f] = path_[f] + tag + ".old";
+            temp_[f] = stem_[f] + tag + ".part";
+            backup_[f] = stem_[f] + tag + ".old";
         }
         if (Exists(backup_[0]) || Exists(backup_[1]))
             continue;  // left by a killed run of a process with this number
@@ -143,8 +152,8 @@ void ResultPair::Discard()
 void ResultPair::Recover()
 {
     std::set<std::string> tags;
-    for (const std::string& path : path_) {
-        const std::filesystem::path file(path);
+    for (const std::string& stem : stem_) {
+        const std::filesystem::path file(stem);
         const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
         std::error_code error;
         for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
@@ -162,12 +171,12 @@ void ResultPair::Recover()
 // links of one file does nothing, so the second name is removed then).
 void ResultPair::Recover(const std::string& tag)
 {
-    const bool putInPlace = !Exists(path_[1] + tag + ".part");
-    for (const std::string& path : path_) {
-        const std::string old = path + tag + ".old";
-        if (Exists(old) && (putInPlace || std::rename(old.c_str(), path.c_str()) == 0))
+    const bool putInPlace = !Exists(stem_[1] + tag + ".part");
+    for (int f = 0; f < 2; ++f) {
+        const std::string old = stem_[f] + tag + ".old";
+        if (Exists(old) && (putInPlace || std::rename(old.c_str(), path_[f].c_str()) == 0))
             std::remove(old.c_str());
     }
-    for (const std::string& path : path_)
-        std::remove((path + tag + ".part").c_str());
+    for (const std::string& stem : stem_)
+        std::remove((stem + tag + ".part").c_str());
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Two result files that only make sense together, written under temporary
-// names of their own beside them and then put in place together: the folder
-// holds the old pair or the new one, and a failure leaves the old one.
+// names of their own beside them (named by SideStem) and then put in place
+// together: the folder holds the old pair or the new one, and a failure leaves
+// the old one.
 #include <string>
 
 class ResultPair {
@@ -14,7 +15,8 @@ public:
     // Creates both temporaries, empty, under names that no other writer has
     // (nor a killed one left for its old files' second names). Open
     // them to append ("ab"): truncating them again would make some file
-    // systems write the whole file out at its close.
+    // systems write the whole file out at its close. False also when a name
+    // of the pair is too long for its folder.
     bool Create();
     // The temporary of file 0 (the first) or 1 (the second).
     const std::string& Temp(int file) const { return temp_[file]; }
@@ -34,6 +36,7 @@ private:
     void Recover(const std::string& tag);
 
     std::string path_[2];
+    std::string stem_[2];  // what the temporaries' and second names start with
     std::string temp_[2];
     std::string backup_[2];
     bool hadOld_[2] = {false, false};

@@ -1,5 +1,7 @@
 #include "formats/TextFile.h"
 
+#include "formats/SideNames.h"
+
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
@@ -54,7 +56,7 @@ int CreateTemporary(const std::string& path, std::string& temp)
 {
     static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temp = path + ".tmp" + std::to_string(getpid()) + "-" + std::to_string(counter++) + "~";
+        temp = SideStem(path) + ".tmp" + std::to_string(getpid()) + "-" + std::to_string(counter++) + "~";
         int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
@@ -90,7 +92,7 @@ bool ReadOnly(const std::string& path)
 
 bool WriteFileAtomic(const std::string& path, const std::string& bytes)
 {
-    if (ReadOnly(path))
+    if (ReadOnly(path) || !NameFits(path))
         return false;
     std::string temp;
     int fd = CreateTemporary(path, temp);

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "formats/SideNames.h"
 #include "formats/TextFile.h"
 #include "platform/FileLock.h"
 #include "platform/IniText.h"
@@ -45,7 +46,7 @@ bool IniFile::WriteString(const std::string& section, const std::string& key, co
 {
     if ((section + key + value).find_first_of("\r\n") != std::string::npos)
         return false;
-    FileLock lock(path_ + ".lock");
+    FileLock lock(SideStem(path_) + ".lock");
     if (!lock.Locked())
         return false;
     std::vector<std::string> lines;

@@ -7,6 +7,7 @@
 #include "formats/NumberText.h"
 #include "formats/ParFile.h"
 #include "formats/Paths.h"
+#include "formats/SideNames.h"
 #include "formats/TextFile.h"
 #include "formats/Tokens.h"
 #include "viewer/FilePair.h"
@@ -54,7 +55,7 @@ std::string APPROX::Approximate(const std::string& fdtPath, const ApproxChoice& 
     if (!CopyKept(pass.get(), fdtBytes, error))
         return "";
     if (!WriteFilePair(appFdtName, fdtBytes, appParName, AppParText(), failed)) {
-        error = "The file " + failed + " cannot be written!";
+        error = CannotWriteText(failed);
         return "";
     }
     return appFdtName;

@@ -4,6 +4,7 @@
 
 #include "formats/ParFile.h"
 #include "formats/Paths.h"
+#include "formats/SideNames.h"
 #include "viewer/FDT.h"
 #include "viewer/FilePair.h"
 
@@ -77,7 +78,7 @@ bool FDT::SaveParFile(const std::string& name, std::string& error)
     }
     std::string target = ChangeFileExt(name.empty() ? parPath : name, ".par");
     if (!WriteParFile(target, ParRecord())) {
-        error = "The file " + target + " cannot be written!";
+        error = CannotWriteText(target);
         return false;
     }
     parPath = target;
@@ -104,7 +105,7 @@ bool FDT::SavePairAs(const std::string& name, std::string& error)
     }
     std::string par = ChangeFileExt(name, ".par"), failed;
     if (!WriteFilePair(fdt, terms, par, ParFileText(ParRecord()), failed)) {
-        error = "The file " + failed + " cannot be written!";
+        error = CannotWriteText(failed);
         return false;
     }
     fdtPath = fdt;

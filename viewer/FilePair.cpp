@@ -3,11 +3,12 @@
 #include <cstdio>
 #include <unistd.h>
 
+#include "formats/SideNames.h"
 #include "formats/TextFile.h"
 
 namespace {
 
-std::string StagedName(const std::string& path) { return path + ".new" + std::to_string(getpid()) + "~"; }
+std::string StagedName(const std::string& path) { return SideStem(path) + ".new" + std::to_string(getpid()) + "~"; }
 
 }  // namespace
 

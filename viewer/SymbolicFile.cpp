@@ -4,6 +4,7 @@
 
 #include "formats/BinaryFile.h"
 #include "formats/Paths.h"
+#include "formats/SideNames.h"
 
 namespace {
 
@@ -41,14 +42,14 @@ bool WriteSymbolicFile(const std::string& outPath, const std::string& bytes, std
     std::remove(temp.c_str());
     OutFile file;
     if (!file.Open(temp, "wbx")) {
-        error = "The file " + temp + " cannot be written!";
+        error = CannotWriteText(temp);
         return false;
     }
     file.Put(bytes.data(), bytes.size());
     bool ok = file.Close() && std::rename(temp.c_str(), outPath.c_str()) == 0;
     if (!ok) {
         std::remove(temp.c_str());
-        error = "The file " + outPath + " cannot be written!";
+        error = CannotWriteText(outPath);
     }
     return ok;
 }

@@ -7,6 +7,7 @@
 
 #include "engine/app/FormVimlo.h"
 #include "formats/Paths.h"
+#include "formats/SideNames.h"
 #include "formats/TextFile.h"
 #include "platform/Application.h"
 #include "platform/PathText.h"
@@ -75,7 +76,7 @@ bool TForm3::SaveTo(const std::string& path)
     for (const QString& line : text)
         lines.push_back(line.toLatin1().toStdString());
     if (path.empty() || !WriteTextLines(path, lines)) {
-        ShowException(("Cannot create file \"" + path + "\"").c_str());
+        ShowException(CannotCreateText(path).c_str());
         return false;
     }
     return true;

@@ -3,7 +3,9 @@
 // the commands.
 #include "CircuitBoard.h"
 #include "editor/CircuitWriter.h"
+#include "tests/support/TempFolder.h"
 
+#include <complex>
 #include <string>
 #include <vector>
 
@@ -95,5 +97,42 @@ struct LadderBoard : CircuitBoard {
             Place('g', "", Terminal(ck, 1));
         }
         Place('v', "", at);
+    }
+};
+
+// Two instances X1 and X2 of the subcircuit "tee" in a chain from V1 to a load
+// RL with the output; placed while tee had two ports (left and right), then
+// its files are saved again with a third port, the node of a T section:
+// R1 from port 1 to port 3, R2 from port 3 to port 2, C1 from port 3 to ground.
+struct GrownTeeBoard : CircuitBoard {
+    static constexpr double R1 = 1000, R2 = 2000, C1 = 1e-6, RL = 1000;
+
+    explicit GrownTeeBoard(const std::string& subckt)
+    {
+        WriteBytes(subckt + "tee.sbc", "4 4 L2 R2 \r\nR1 1 2 100 0\r\n");
+        GCompo& x1 = PlaceInstance("tee", subckt, "X1", {300, 200});
+        GCompo& x2 = PlaceInstance("tee", subckt, "X2", Terminal(x1, 1));
+        GCompo& v1 = Place('V', "V1", Terminal(x1, 0), 0, 0, 1);
+        Place('g', "", Terminal(v1, 1));
+        GCompo& rl = Place('R', "RL", Terminal(x2, 1), 0, 0, 1);
+        rl.Value = RL;
+        Place('g', "", Terminal(rl, 1));
+        Place('v', "", Terminal(x2, 1));
+        WriteBytes(subckt + "tee.sbc", "4 6 L1 L3 R3 \r\nR1 1 3 1000 1\r\nR2 3 2 2000 1\r\nC1 3 0 1e-6 1\r\n");
+        WriteBytes(subckt + "tee.sp", ".SUBCKT tee 1 2 3\r\nR1 1 3 1000\r\nR2 3 2 2000\r\nC1 3 0 1e-06\r\n.ENDS\r\n");
+    }
+
+    // Vout / V1 by hand: each section's share of its input, loaded by what follows it.
+    static std::complex<double> Gain(std::complex<double> s)
+    {
+        const std::complex<double> zc = 1.0 / (s * C1);
+        auto section = [&](std::complex<double> load, std::complex<double>& input) {
+            std::complex<double> shunt = zc * (R2 + load) / (zc + R2 + load);
+            input = R1 + shunt;
+            return shunt / (R1 + shunt) * load / (R2 + load);
+        };
+        std::complex<double> second, first;
+        std::complex<double> h2 = section(RL, second);
+        return section(second, first) * h2;
     }
 };

@@ -1,8 +1,11 @@
 // Placing parts with the mouse: repeated placement, rotation, wires, the grid,
 // transistor and subcircuit tools, texts.
 #include "EditorHarness.h"
+#include "editor/SubcircuitList.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -201,6 +204,28 @@ TEST_F(SubcircuitToolTest, MissingFileIsReportedAndNothingFollowsTheMouse)
     window.editor.ChooseSubcircuit("nosuch");
     EXPECT_EQ(window.editor.Placing(), nullptr);
     EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"Error: SubCircuit nosuch Undefined!"}));
+}
+
+// A file copied into the subcircuit folder under a name that an instance
+// line cannot hold ("X#..#X1#a#b" reads back as subcircuit "a") is offered,
+// but not placed: nothing would be written that could not be read back.
+TEST_F(SubcircuitToolTest, NameThatTheSchematicFileCannotHoldIsNotPlaced)
+{
+    for (const std::string name : {"a#b", "a b", "a\tb", "a\x7f" "b"}) {
+        SCOPED_TRACE(name);
+        WriteBytes(folder / (name + ".sbc"), "6 4 L1 R1 B2 T3 \r\nR1 1 2 1000\r\n");
+        const std::vector<std::string> offered = SubcircuitNames(folder.Folder());
+        EXPECT_NE(std::find(offered.begin(), offered.end(), name), offered.end());
+        window.editor.ChooseSubcircuit("amp");
+        dialogs.messages.clear();
+        window.editor.ChooseSubcircuit(name);
+        EXPECT_EQ(window.editor.Placing(), nullptr);
+        const std::string refused = "SubCircuit " + name + " cannot be placed!\r\n"
+                                    "The name of this subcircuit must not contain blanks, control characters or # !";
+        EXPECT_EQ(dialogs.messages, std::vector<std::string>{refused});
+        window.MoveClick(300, 300);
+        EXPECT_TRUE(window.Names().empty());
+    }
 }
 
 // Modified after each step, as the window shows it to the close question.

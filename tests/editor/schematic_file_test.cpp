@@ -329,9 +329,10 @@ TEST(SchematicFile, MissingFileIsReported)
 TEST(SchematicFile, FailedWriteKeepsTheOldFile)
 {
     TempFolder folder;
-    // A name so long that no temporary file can be made beside it.
-    const std::string name = std::string(250, 'a') + ".sch";
+    // A file that its permissions keep from being written.
+    const std::string name = "a.sch";
     WriteBytes(folder / name, "R#1#1#0#R1#1#0\r\n");
+    std::filesystem::permissions(folder / name, std::filesystem::perms::owner_read);
     ASSERT_EQ(ReadBytes(folder / name), "R#1#1#0#R1#1#0\r\n");
     Schematic s;
     s.FileName = folder / name;

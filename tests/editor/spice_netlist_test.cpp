@@ -1,3 +1,4 @@
+#include "Boards.h"
 #include "NetlistSupport.h"
 #include "RecordingCanvas.h"
 #include "editor/SpiceNetlist.h"
@@ -23,7 +24,7 @@ Lines ElementLines(const Schematic& s)
 {
     Lines lines, used;
     std::string error;
-    EXPECT_TRUE(SpiceElementLines(s, lines, used, error)) << error;
+    EXPECT_TRUE(SpiceElementLines(s, "no such folder/", lines, used, error)) << error;
     return lines;
 }
 
@@ -93,7 +94,7 @@ TEST(SpiceLines, PartsWithoutTwoTerminalsGiveNothingButSubcircuitsWithOne)
     AddInstance(s, "X3", "quad", {1, 2, 3, 4});
     Lines lines, used;
     std::string error;
-    ASSERT_TRUE(SpiceElementLines(s, lines, used, error));
+    ASSERT_TRUE(SpiceElementLines(s, "no such folder/", lines, used, error));
     EXPECT_EQ(lines, (Lines{"X2 3 stub", "X3 1 2 3 4 quad"}));
     EXPECT_EQ(used, (Lines{"stub", "quad"}));
 }
@@ -113,7 +114,7 @@ TEST(SpiceLines, NumbersThatAreNotFiniteAreRefused)
         SetParams(part, c.l1, c.l2, 1, 0, 0);
         Lines lines, used;
         std::string error;
-        EXPECT_FALSE(SpiceElementLines(s, lines, used, error)) << c.name;
+        EXPECT_FALSE(SpiceElementLines(s, "no such folder/", lines, used, error)) << c.name;
         EXPECT_EQ(error, std::string("Bad value of ") + c.name + "!");
     }
 }
@@ -226,7 +227,7 @@ TEST(SpiceNetlist, SubcircuitEndsWithEndsAndNoAnalysis)
     AddInstance(s, "X1", "inner", {2, 3});
     Lines lines;
     std::string error;
-    ASSERT_TRUE(SpiceNetlistLines(s, "no folder is read/", lines, error)) << error;
+    ASSERT_TRUE(SpiceNetlistLines(s, "no such folder/", lines, error)) << error;
     EXPECT_EQ(lines, (Lines{".SUBCKT div 1 2", "R1 1 2 1000", "X1 2 3 inner", ".ENDS"}));
 }
 
@@ -488,6 +489,41 @@ TEST(SpiceNetlistInNgspice, SavedSubcircuitServesATopLevelDeck)
     auto v = Simulate(folder, deck, 1000, "vm(2)", log);
     ASSERT_EQ(v.count("vm(2)"), 1u) << log;
     EXPECT_NEAR(v["vm(2)"], 0.5, 1e-6);
+}
+
+// Instances placed while their subcircuit had two ports call its three-port
+// definition with a node of each instance's own for port 3, as the circuit
+// file has it: ngspice finds the hand formula's gain.
+TEST(SpiceNetlistInNgspice, PortsGainedSinceAnInstanceWasPlacedAreItsOwnNodes)
+{
+    TempFolder folder;
+    GrownTeeBoard board(folder.Folder());
+    board.schematic.FileName = folder / "tee.sch";
+    SpiceExport result;
+    std::string error;
+    ASSERT_TRUE(ExportSpiceNetlist(board.schematic, &board.canvas, folder.Folder(), result, error)) << error;
+    Lines deck;
+    ASSERT_TRUE(ReadTextLines(result.Path, deck));
+    const GCompo& x1 = *board.schematic.Parts[0];
+    const GCompo& x2 = *board.schematic.Parts[1];
+    const int nets = board.schematic.NodeCount;
+    auto x = [&](const GCompo& instance, int own) {
+        return instance.Name + " " + std::to_string(instance.Node[0]) + " " + std::to_string(instance.Node[1]) + " " +
+               std::to_string(own) + " tee";
+    };
+    EXPECT_EQ(deck.at(1), x(x1, nets + 1));
+    EXPECT_EQ(deck.at(2), x(x2, nets + 2));
+    for (const auto& part : board.schematic.Parts)
+        for (int i = 0; i < part->TermCount; ++i)
+            EXPECT_LT(part->Node[i], nets + 1) << "the instances' own nodes are no net's";
+    if (!HaveNgspice())
+        GTEST_SKIP() << "ngspice is not installed";
+    for (double hz : {2.0, 50.0, 1000.0}) {
+        std::string log, out = "vm(" + std::to_string(x2.Node[1]) + ")";
+        auto v = Simulate(folder, deck, hz, out, log);
+        ASSERT_EQ(v.count(out), 1u) << log;
+        EXPECT_NEAR(v[out], std::abs(GrownTeeBoard::Gain({0, 2 * M_PI * hz})), 1e-6) << hz;
+    }
 }
 
 }  // namespace

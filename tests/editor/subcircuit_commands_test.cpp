@@ -25,6 +25,16 @@ namespace {
 using Next = CommandOutcome::Next;
 using Names = std::vector<std::string>;
 
+// The names in a folder, sorted.
+Names EntryNames(const std::string& folder)
+{
+    Names names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 // A port of a subcircuit: a voltage output marker at a point, facing a side.
 void Port(CircuitBoard& board, Pt at, int orientation)
 {
@@ -173,6 +183,33 @@ TEST_F(SubcircuitCommands, RefusalsKeepTheDrawingButWriteNoSubcircuit)
     }
 }
 
+// A name that Save SubCircuit would refuse is refused before the subcircuit
+// schematic is written under it: the window keeps its name and no file of
+// that name appears.
+TEST_F(SubcircuitCommands, ChosenNameThatASubcircuitCannotHaveIsRefusedFirst)
+{
+    for (const auto& command : kSubcircuitCommands) {
+        for (const std::string name : {"filt#2", "my filt", "a\x01z"}) {
+            for (const std::string before : {"", "tee.xch"}) {
+                SCOPED_TRACE(name + " after " + before);
+                TempFolder here;
+                CircuitBoard board;
+                board.schematic.IsSubcircuit = true;
+                board.schematic.FileName = before.empty() ? "" : SubcktFolder(here.Folder()) + before;
+                Tee(board, {100, 100}, "");
+                Port(board, {100, 100}, 2);
+                CommandContext context{&board.canvas, here.Folder(), "", SubcktFolder(here.Folder()) + name + ".xch"};
+                CommandOutcome outcome = command(board.schematic, context);
+                EXPECT_EQ(outcome.Step, Next::ShowMessage);
+                EXPECT_EQ(outcome.Message,
+                          "The name of this subcircuit must not contain blanks, control characters or # !");
+                EXPECT_EQ(board.schematic.FileName, before.empty() ? "" : SubcktFolder(here.Folder()) + before);
+                EXPECT_TRUE(here.Names().empty()) << "no folder, no file";
+            }
+        }
+    }
+}
+
 TEST_F(SubcircuitCommands, FolderThatCannotBeMadeIsReported)
 {
     WriteBytes(program / "SubCkt", "a file in the way");
@@ -222,6 +259,46 @@ TEST_F(SubcircuitCommands, SavedSubcircuitPlacedTwiceAnalysesAsTheFlatCircuit)
     }
     EXPECT_GT(std::abs(drawnFlat.At({0, 10.0})), 0.5);
     EXPECT_LT(std::abs(drawnFlat.At({0, 1e6})), 1e-3);
+}
+
+// Names of 250 bytes, near the file system's limit: the subcircuit, a
+// schematic that places it, its circuit file and its netlist are all written
+// and analysed. A schematic whose circuit file's name would be too long is
+// told so, and nothing is written.
+TEST_F(SubcircuitCommands, NamesNearTheLimitAreSavedAnalysedAndExported)
+{
+    const std::string tee(246, 't'), top(246, 's');
+    ASSERT_EQ(SaveAsSubcircuit(sub.schematic, Context(sub, Subckt() + tee + ".xch")).Step, Next::Nothing);
+    EXPECT_EQ(EntryNames(Subckt()), (Names{tee + ".sbc", tee + ".sp", tee + ".xch"}));
+
+    CircuitBoard placed;
+    placed.schematic.FileName.clear();
+    Chain(placed, [&](Pt at, const std::string& suffix) {
+        return CircuitBoard::Terminal(placed.PlaceInstance(tee, Subckt(), "X" + suffix, at), 1);
+    });
+    NetworkFunction f = Analyse(CompleteAnalysis(placed.schematic, Context(placed, folder / (top + ".sch"))));
+    EXPECT_EQ(placed.schematic.FileName, folder / (top + ".sch"));
+    CircuitBoard flat;
+    flat.schematic.FileName = folder / "flat.sch";
+    Chain(flat, [&](Pt at, const std::string& suffix) { return Tee(flat, at, suffix); });
+    NetworkFunction drawnFlat = Analyse(CompleteAnalysis(flat.schematic, Context(flat)));
+    const std::complex<double> s(0, 300.0);
+    EXPECT_LE(std::abs(f.At(s) - drawnFlat.At(s)), 1e-9 * std::abs(drawnFlat.At(s)));
+    EXPECT_EQ(CreateNetlist(placed.schematic, Context(placed)).Step, Next::OpenSpiceWindow);
+    for (const std::string& name : folder.Names())
+        if (name.starts_with("flat."))
+            std::filesystem::remove(folder / name);
+    EXPECT_EQ(folder.Names(), (Names{top + ".cir", top + ".crc", top + ".fdt", top + ".par", top + ".sch"}));
+
+    for (const std::string& name : folder.Names())
+        std::filesystem::remove(folder / name);
+    placed.schematic.FileName = folder / std::string(254, 's');
+    const std::string circuitFile = folder / (std::string(254, 's') + ".crc");
+    CommandOutcome refused = CompleteAnalysis(placed.schematic, Context(placed));
+    EXPECT_EQ(refused.Step, Next::ShowMessage);
+    EXPECT_EQ(refused.Message,
+              "Cannot create file \"" + circuitFile + "\"\r\nIts name is too long for the file system!");
+    EXPECT_TRUE(folder.Names().empty());
 }
 
 TEST_F(SubcircuitCommands, NormalWindowNetlistOpensTheSpiceWindowOrReportsNoGround)

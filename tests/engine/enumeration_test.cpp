@@ -124,16 +124,17 @@ TEST(EnumerationTest, TermsBeyondTheRecordAreRefused)
 
 TEST(EnumerationTest, UncreatableResultFileStopsTheRun)
 {
-    // The results' names fit the file system, their temporaries' do not.
+    // The circuit's name fits the file system, its results' do not.
     TempFolder folder;
-    const std::string name(246, 'c');
-    std::string path = folder.Write(name + ".crc", Ladder(2));
+    const std::string name(253, 'c');
+    std::string path = folder.Write(name + ".c", Ladder(2));
     RecordingHost host;
     EngineRun run = RunEngine(path, host);
     EXPECT_FALSE(run.ok);
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0], "Cannot create file \"" + folder / (name + ".par") + "\"");
-    EXPECT_EQ(folder.Names(), std::vector<std::string>{name + ".crc"});
+    EXPECT_EQ(host.messages[0], "Cannot create file \"" + folder / (name + ".par") + "\"\r\n"
+                                "Its name is too long for the file system!");
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{name + ".c"});
 }
 
 TEST(EnumerationTest, FailedRunKeepsTheEarlierResults)

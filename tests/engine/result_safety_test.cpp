@@ -6,6 +6,7 @@
 
 #include "EngineFixture.h"
 #include "formats/ExclusiveLock.h"
+#include "formats/SideNames.h"
 
 namespace fs = std::filesystem;
 
@@ -102,27 +103,35 @@ TEST(ResultSafetyTest, RunWaitsForTheOtherRunAndReadsTheCircuitAgain)
 // Runs killed between the renames of their pair and while writing left a new
 // parameter file beside the old terms and temporaries: the next run on the
 // pair puts the old pair back and removes the rest, even when it then fails.
+// Also for names near the file system's limit (250 bytes), whose side files
+// have shortened names.
 TEST(ResultSafetyTest, RunPutsRightWhatKilledRunsLeft)
 {
-    TempFolder folder;
-    const std::string path = folder.Write("c.crc", kLowPass);
-    RecordingHost first;
-    ASSERT_TRUE(RunEngine(path, first).ok);
-    const std::string fdt = ReadBytes(folder / "c.fdt"), par = ReadBytes(folder / "c.par");
-    fs::create_hard_link(folder / "c.par", folder / "c.par.7-0.old");
-    fs::create_hard_link(folder / "c.fdt", folder / "c.fdt.7-0.old");
-    WriteBytes(folder / "c.fdt.7-0.part", "new terms");
-    WriteBytes(folder / "c.par.7-0.part", "new names");
-    fs::rename(folder / "c.par.7-0.part", folder / "c.par");
-    WriteBytes(folder / "c.par.8-0.part", "names being written");
-    WriteBytes(folder / "c.fdt.8-0.part", "terms being written");
-    folder.Write("c.crc", "t\nV1 1 0 1 1\nQ1 1 2 3 0\n.OUT 1");
-    RecordingHost host;
-    EXPECT_FALSE(RunEngine(path, host).ok);
-    EXPECT_EQ(host.messages, Names{"Error in line 2"});
-    EXPECT_EQ(ReadBytes(folder / "c.fdt"), fdt);
-    EXPECT_EQ(ReadBytes(folder / "c.par"), par);
-    EXPECT_EQ(folder.Names(), (Names{"c.crc", "c.fdt", "c.par"}));
+    for (const std::string& base : {std::string("c"), std::string(246, 'c')}) {
+        SCOPED_TRACE(base.size());
+        TempFolder folder;
+        const std::string path = folder.Write(base + ".crc", kLowPass);
+        const std::string parPath = folder / (base + ".par"), fdtPath = folder / (base + ".fdt");
+        const std::string parSide = SideStem(parPath), fdtSide = SideStem(fdtPath);
+        RecordingHost first;
+        ASSERT_TRUE(RunEngine(path, first).ok);
+        EXPECT_EQ(folder.Names(), (Names{base + ".crc", base + ".fdt", base + ".par"}));
+        const std::string fdt = ReadBytes(fdtPath), par = ReadBytes(parPath);
+        fs::create_hard_link(parPath, parSide + ".7-0.old");
+        fs::create_hard_link(fdtPath, fdtSide + ".7-0.old");
+        WriteBytes(fdtSide + ".7-0.part", "new terms");
+        WriteBytes(parSide + ".7-0.part", "new names");
+        fs::rename(parSide + ".7-0.part", parPath);
+        WriteBytes(parSide + ".8-0.part", "names being written");
+        WriteBytes(fdtSide + ".8-0.part", "terms being written");
+        folder.Write(base + ".crc", "t\nV1 1 0 1 1\nQ1 1 2 3 0\n.OUT 1");
+        RecordingHost host;
+        EXPECT_FALSE(RunEngine(path, host).ok);
+        EXPECT_EQ(host.messages, Names{"Error in line 2"});
+        EXPECT_EQ(ReadBytes(fdtPath), fdt);
+        EXPECT_EQ(ReadBytes(parPath), par);
+        EXPECT_EQ(folder.Names(), (Names{base + ".crc", base + ".fdt", base + ".par"}));
+    }
 }
 
 // A message box waits for the user: a run that is over does not keep
@@ -152,14 +161,14 @@ TEST(ResultSafetyTest, RunEndedByAnErrorFreesTheResultsBeforeItsMessage)
 
 TEST(ResultSafetyTest, LockThatCannotBeMadeStopsTheRun)
 {
-    // The lock's name is too long for the file system, the circuit's is not.
+    // A folder holds the lock's name.
     TempFolder folder;
-    const std::string name(248, 'c');
-    std::string path = folder.Write(name + ".crc", kLowPass);
+    std::string path = folder.Write("c.crc", kLowPass);
+    fs::create_directory(folder / "c.fdt.lock");
     RecordingHost host;
     EXPECT_FALSE(RunEngine(path, host).ok);
-    EXPECT_EQ(host.messages, Names{"Cannot create file \"" + folder / (name + ".fdt.lock") + "\""});
-    EXPECT_EQ(folder.Names(), Names{name + ".crc"});
+    EXPECT_EQ(host.messages, Names{"Cannot create file \"" + folder / "c.fdt.lock" + "\""});
+    EXPECT_EQ(folder.Names(), (Names{"c.crc", "c.fdt.lock"}));
 }
 
 }  // namespace

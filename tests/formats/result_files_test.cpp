@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "formats/ExclusiveLock.h"
 #include "formats/ResultPair.h"
+#include "formats/SideNames.h"
 #include "tests/support/TempFolder.h"
 
 namespace fs = std::filesystem;
@@ -195,6 +197,31 @@ TEST_F(ResultPairTest, PairNamedWithoutAFolderIsPutRight)
     EXPECT_EQ(folder.Names(), (Names{"a.fdt", "a.par"}));
 }
 
+// Every pair of names that the file system takes is put in place with nothing
+// beside it; a pair whose names it does not take is not begun.
+TEST(ResultPairNames, LongNamesArePutInPlaceAndTooLongOnesRefused)
+{
+    for (std::size_t length : {std::size_t{240}, std::size_t{250}, std::size_t{255}}) {
+        SCOPED_TRACE(length);
+        TempFolder folder;
+        const std::string base(length - 4, 'c');
+        ResultPair pair(folder / (base + ".par"), folder / (base + ".fdt"));
+        for (const char* text : {"first", "second"}) {
+            ASSERT_TRUE(pair.Create());
+            WriteBytes(pair.Temp(0), text);
+            WriteBytes(pair.Temp(1), text);
+            ASSERT_TRUE(pair.Replace());
+        }
+        EXPECT_EQ(ReadBytes(folder / (base + ".fdt")), "second");
+        EXPECT_EQ(folder.Names(), (Names{base + ".fdt", base + ".par"}));
+    }
+    TempFolder folder;
+    ResultPair pair(folder / "short.par", folder / (std::string(252, 'c') + ".fdt"));
+    EXPECT_FALSE(pair.Create());
+    EXPECT_EQ(errno, ENAMETOOLONG);
+    EXPECT_EQ(folder.Names(), Names{});
+}
+
 // A run killed at each step of its work on the pair, and what the next
 // holder of the pair's lock finds once it has put right what was left.
 struct KillPoint {
@@ -209,28 +236,29 @@ protected:
     // The steps of a run of a process long gone: its temporaries created and
     // written, the old files kept under second names, the new ones renamed
     // in, the second names removed.
-    void KilledAt(int steps, bool moved)
+    void KilledAt(int steps, bool moved) { KilledAt(steps, moved, par, fdt); }
+    static void KilledAt(int steps, bool moved, const std::string& par, const std::string& fdt)
     {
         const std::string tag = ".7-0";
         const auto keep = [&](const std::string& file) {
             if (moved)
-                fs::rename(file, file + tag + ".old");
+                fs::rename(file, SideStem(file) + tag + ".old");
             else
-                fs::create_hard_link(file, file + tag + ".old");
+                fs::create_hard_link(file, SideStem(file) + tag + ".old");
         };
-        WriteBytes(par + tag + ".part", "new par");
+        WriteBytes(SideStem(par) + tag + ".part", "new par");
         if (steps >= 1)
-            WriteBytes(fdt + tag + ".part", "new fdt");
+            WriteBytes(SideStem(fdt) + tag + ".part", "new fdt");
         if (steps >= 2)
             keep(par);
         if (steps >= 3)
             keep(fdt);
         if (steps >= 4)
-            fs::rename(par + tag + ".part", par);
+            fs::rename(SideStem(par) + tag + ".part", par);
         if (steps >= 5)
-            fs::rename(fdt + tag + ".part", fdt);
+            fs::rename(SideStem(fdt) + tag + ".part", fdt);
         if (steps >= 6)
-            fs::remove(par + tag + ".old");
+            fs::remove(SideStem(par) + tag + ".old");
     }
 };
 
@@ -253,6 +281,34 @@ TEST_P(ResultPairKilled, NextHolderFindsOneWholePair)
     WriteNew();
     EXPECT_TRUE(pair.Replace());
     EXPECT_EQ(ReadBytes(fdt), "new fdt");
+}
+
+// Names near the limit, whose side names are shortened: the next holder finds
+// what the killed run left all the same, and leaves alone what another pair
+// of names as long, with the same start, left.
+TEST_P(ResultPairKilled, NextHolderFindsOneWholePairOfLongNames)
+{
+    const KillPoint& k = GetParam();
+    const std::string base(246, 'a');
+    const std::string longPar = folder / (base + ".par"), longFdt = folder / (base + ".fdt");
+    WriteBytes(longPar, "old par");
+    WriteBytes(longFdt, "old fdt");
+    const std::string otherPar = folder / (base + "b.par"), otherFdt = folder / (base + "b.fdt");
+    WriteBytes(otherPar, "other par");
+    WriteBytes(otherFdt, "other fdt");
+    KilledAt(4, false, otherPar, otherFdt);
+    const Names others = folder.Names();
+    KilledAt(k.steps, k.moved, longPar, longFdt);
+    ResultPair longPair(longPar, longFdt);
+    longPair.Recover();
+    EXPECT_EQ(ReadBytes(longPar), k.replaced ? "new par" : "old par");
+    EXPECT_EQ(ReadBytes(longFdt), k.replaced ? "new fdt" : "old fdt");
+    EXPECT_EQ(folder.Names(), others);
+    ASSERT_TRUE(longPair.Create());
+    WriteBytes(longPair.Temp(1), "newer fdt");
+    EXPECT_TRUE(longPair.Replace());
+    EXPECT_EQ(ReadBytes(longFdt), "newer fdt");
+    EXPECT_EQ(folder.Names(), others);
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, ResultPairKilled,

@@ -178,3 +178,19 @@ TEST(ProgramFolder, IsTheFolderOfTheRunningExecutable)
     EXPECT_EQ(ProgramFolder().back(), '/');
     EXPECT_EQ(IniFile::BesideProgram().Path(), ProgramFolder() + "tervox.ini");
 }
+
+// An ini file of a name near the file system's limit: its lock and temporary
+// get names that fit, and the write goes through.
+TEST(IniFile, NameNearTheLimitIsWritten)
+{
+    TempFolder folder;
+    const std::string name = std::string(246, 'i') + ".ini";
+    IniFile ini(folder / name);
+    ASSERT_TRUE(ini.WriteString("SYSTEM", "LastFile", "r.fdt"));
+    ASSERT_TRUE(ini.WriteString("SYSTEM", "Main", "7"));
+    EXPECT_EQ(ReadBytes(folder / name), "[SYSTEM]\r\nLastFile=r.fdt\r\nMain=7\r\n");
+    const std::vector<std::string> names = folder.Names();
+    ASSERT_EQ(names.size(), 2u) << "the file and its lock";
+    EXPECT_EQ(names[0], name);
+    EXPECT_TRUE(names[1].ends_with(".lock")) << names[1];
+}

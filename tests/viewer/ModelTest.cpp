@@ -207,6 +207,28 @@ TEST(Model, SaveAsThatFailsWritesNothing)
     EXPECT_EQ(dir.Names(), std::vector<std::string>{"rc.par"});
 }
 
+// Save As under a name near the file system's limit writes the pair; a name
+// whose pair would be too long is told so, and nothing is written.
+TEST(Model, SaveAsUnderANameNearTheLimit)
+{
+    TempFolder dir;
+    std::string fdt = LowPass(dir);
+    FDT f;
+    std::string error;
+    ASSERT_TRUE(f.LoadParFile(fdt, error)) << error;
+    const std::string base(246, 'n');
+    ASSERT_TRUE(f.SavePairAs(dir / (base + ".fdt"), error)) << error;
+    EXPECT_EQ(ReadBytes(dir / (base + ".fdt")), ReadBytes(fdt));
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{base + ".fdt", base + ".par", "rc.fdt", "rc.par"}));
+    FDT g;
+    ASSERT_TRUE(g.LoadParFile(dir / (base + ".fdt"), error)) << error;
+
+    const std::string tooLong = dir / (std::string(253, 'n') + ".fdt");
+    EXPECT_FALSE(f.SavePairAs(dir / std::string(253, 'n'), error));
+    EXPECT_EQ(error, "The file " + tooLong + " cannot be written!\r\nIts name is too long for the file system!");
+    EXPECT_EQ(dir.Names().size(), 4u);
+}
+
 TEST(Model, SaveKeepsASweepWithAZeroValue)
 {
     TempFolder dir;

@@ -82,6 +82,29 @@ TEST_F(VimloRun, WritesTheResultsNamesThemInTheIniAndPostsTheMessage)
     EXPECT_EQ(received[0][1].value<std::string>(), folder / "low.fdt");
 }
 
+// A circuit whose name is near the file system's limit: its results, as long,
+// are written, named in the ini file and posted like any other.
+TEST_F(VimloRun, CircuitWithANameOfTwoHundredFiftyBytesIsAnalysed)
+{
+    std::string ini = "[SYSTEM]\r\n" + MainLine();
+    WriteBytes(folder / "tervox.ini", ini);
+    const std::string base(246, 'l');
+    std::string circuit = folder / (base + ".crc");
+    WriteBytes(circuit, kLowPass);
+
+    Outcome run = Start({QString::fromStdString(circuit)});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    ASSERT_EQ(run.out.size(), 7u) << run.err;
+    EXPECT_EQ(run.out[6], "Out in: " + folder / (base + ".fdt"));
+    std::vector<std::vector<Record>> expected = {{{1.0, 0, {}}}, {{1.0, 1, {0, 1}}, {1.0, 0, {}}}};
+    EXPECT_EQ(Sections(folder / (base + ".fdt")), expected);
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"Vimlo", base + ".crc", base + ".fdt", base + ".par",
+                                                        "tervox.ini", "tervox.ini.lock"}));
+    EXPECT_EQ(ReadBytes(folder / "tervox.ini"), ini + "LastFile=" + folder / (base + ".fdt") + "\r\n");
+    ASSERT_TRUE(MessageArrived(10000));
+    EXPECT_EQ(received[0][1].value<std::string>(), folder / (base + ".fdt"));
+}
+
 struct FailingCase {
     const char* name;
     const char* circuit;  // nullptr: no such file
