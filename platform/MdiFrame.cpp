@@ -48,16 +48,24 @@ MdiFrame::~MdiFrame()
 
 QMdiSubWindow* MdiFrame::AddChild(MdiChild* child)
 {
+    QMdiSubWindow* current = area_->currentSubWindow();
+    bool maximised = current && current->isMaximized();
     QSize size = child->size();
     bool sized = child->testAttribute(Qt::WA_Resized);
     QMdiSubWindow* sub = area_->addSubWindow(child);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(windowIcon());
-    sub->show();
+    // Size and place come first: a maximised child returns to them when it
+    // is restored.
+    sub->ensurePolished();
     if (sized)  // the size the child gave itself, within the frame of its sub-window
-        sub->resize(size + sub->size() - child->size());
+        sub->resize(size.grownBy(sub->contentsMargins()));
     int step = kCascadeStep * static_cast<int>((area_->subWindowList().size() - 1) % kCascadeSteps);
     sub->move(step, step);
+    if (maximised)
+        sub->showMaximized();
+    else
+        sub->show();
     area_->setActiveSubWindow(sub);
     return sub;
 }

@@ -22,7 +22,8 @@ public:
     QMdiArea* Area() const { return area_; }
     // Shows the child in a new sub-window of the child's own size (when it
     // gave itself one), below and right of the one before, and makes it the
-    // current one.
+    // current one; maximised when the current one was. Every child of the
+    // frame opens here.
     QMdiSubWindow* AddChild(MdiChild* child);
     // The current child (it stays current while a tool window has the focus).
     MdiChild* ActiveChild() const;
