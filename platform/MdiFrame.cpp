@@ -15,6 +15,13 @@ namespace {
 constexpr int kCascadeStep = 24;
 constexpr int kCascadeSteps = 10;
 
+// Where the child at that count of a cascade goes.
+QPoint CascadePlace(int count)
+{
+    int step = kCascadeStep * (count % kCascadeSteps);
+    return {step, step};
+}
+
 MdiChild* ChildOf(QMdiSubWindow* sub)
 {
     return sub ? qobject_cast<MdiChild*>(sub->widget()) : nullptr;
@@ -60,8 +67,7 @@ QMdiSubWindow* MdiFrame::AddChild(MdiChild* child)
     sub->ensurePolished();
     if (sized)  // the size the child gave itself, within the frame of its sub-window
         sub->resize(size.grownBy(sub->contentsMargins()));
-    int step = kCascadeStep * static_cast<int>((area_->subWindowList().size() - 1) % kCascadeSteps);
-    sub->move(step, step);
+    sub->move(CascadePlace(static_cast<int>(area_->subWindowList().size() - 1)));
     if (maximised)
         sub->showMaximized();
     else
@@ -174,9 +180,20 @@ bool MdiFrame::CloseWhenChildrenIdle()
     return true;
 }
 
+// From the back to the front, the current child last; minimised ones stay.
 void MdiFrame::CascadeChildren()
 {
-    area_->cascadeSubWindows();
+    std::vector<MdiChild*> children = Children();
+    int count = 0;
+    for (auto child = children.rbegin(); child != children.rend(); ++child) {
+        QMdiSubWindow* sub = SubWindowOf(*child);
+        if (!sub || sub->isMinimized())
+            continue;
+        if (sub->isMaximized())
+            sub->showNormal();
+        sub->move(CascadePlace(count++));
+        sub->raise();
+    }
 }
 
 void MdiFrame::TileChildren()

@@ -43,6 +43,8 @@ public:
     // True when a child is busy: the frame then closes once it is idle.
     bool CloseWhenChildrenIdle();
 
+    // Every child restored at its own size, each a step below and right of
+    // the one behind it, the current one in front.
     void CascadeChildren();
     void TileChildren();
     // Minimised children in a row along the bottom of the area.

@@ -117,3 +117,26 @@ TEST(MdiFrameMaximised, ChildrenFollowTheMaximisedState)
         EXPECT_EQ(f.frame.windowTitle().toStdString(), "Frame");
     }
 }
+
+// Cascade keeps every child's own size and puts the current one in front,
+// each one a step below and right of the one behind it: every caption shows.
+TEST(MdiFrameMaximised, CascadePutsTheCurrentChildInFront)
+{
+    MaximisedFrame f;
+    QMdiSubWindow* first = f.Add("first");
+    f.Add("second");
+    f.Add("third");
+    f.frame.Activate(qobject_cast<MdiChild*>(first->widget()));
+    first->showMaximized();
+    f.frame.CascadeChildren();
+    QCoreApplication::processEvents();
+    QList<QMdiSubWindow*> stack = f.frame.Area()->subWindowList(QMdiArea::StackingOrder);
+    ASSERT_EQ(stack.size(), 3);
+    EXPECT_EQ(stack.back(), first);
+    EXPECT_EQ(f.frame.Area()->currentSubWindow(), first);
+    for (int i = 0; i < stack.size(); ++i) {
+        EXPECT_FALSE(stack[i]->isMaximized());
+        EXPECT_EQ(stack[i]->pos(), QPoint(24 * i, 24 * i)) << stack[i]->windowTitle().toStdString();
+        EXPECT_EQ(stack[i]->widget()->size(), MaximisedFrame::kChildSize);
+    }
+}
