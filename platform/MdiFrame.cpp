@@ -41,6 +41,8 @@ MdiFrame::MdiFrame(QWidget* parent) : QMainWindow(parent), area_(new QMdiArea(th
     // would grow the frame past the screen to hold them.
     area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // A child that closes hands over to the one that was current before it.
+    area_->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     connect(area_, &QMdiArea::subWindowActivated, this, [this] {
         ShowChildMenus();
         emit ActiveChildChanged();
