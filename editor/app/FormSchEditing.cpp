@@ -231,8 +231,8 @@ void TFormSch::KeyReleased(const QKeyEvent& key)
 }
 
 // Every key pressed and released in the window or one of its controls
-// reaches FormKeyUp once: the control that has the focus passes it on only when it needs the
-// release itself (a button's space bar).
+// reaches FormKeyUp once: the control that has the focus passes it on only
+// when it needs the release itself (a button's space bar).
 bool TFormSch::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress)
