@@ -15,6 +15,13 @@ namespace {
 constexpr int kCascadeStep = 24;
 constexpr int kCascadeSteps = 10;
 
+// Where the child at that count of a cascade goes.
+QPoint CascadePlace(int count)
+{
+    int step = kCascadeStep * (count % kCascadeSteps);
+    return {step, step};
+}
+
 MdiChild* ChildOf(QMdiSubWindow* sub)
 {
     return sub ? qobject_cast<MdiChild*>(sub->widget()) : nullptr;
@@ -34,6 +41,8 @@ MdiFrame::MdiFrame(QWidget* parent) : QMainWindow(parent), area_(new QMdiArea(th
     // would grow the frame past the screen to hold them.
     area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // A child that closes hands over to the one that was current before it.
+    area_->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     connect(area_, &QMdiArea::subWindowActivated, this, [this] {
         ShowChildMenus();
         emit ActiveChildChanged();
@@ -48,16 +57,23 @@ MdiFrame::~MdiFrame()
 
 QMdiSubWindow* MdiFrame::AddChild(MdiChild* child)
 {
+    QMdiSubWindow* current = area_->currentSubWindow();
+    bool maximised = current && current->isMaximized();
     QSize size = child->size();
     bool sized = child->testAttribute(Qt::WA_Resized);
     QMdiSubWindow* sub = area_->addSubWindow(child);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(windowIcon());
-    sub->show();
+    // Size and place come first: a maximised child returns to them when it
+    // is restored.
+    sub->ensurePolished();
     if (sized)  // the size the child gave itself, within the frame of its sub-window
-        sub->resize(size + sub->size() - child->size());
-    int step = kCascadeStep * static_cast<int>((area_->subWindowList().size() - 1) % kCascadeSteps);
-    sub->move(step, step);
+        sub->resize(size.grownBy(sub->contentsMargins()));
+    sub->move(CascadePlace(static_cast<int>(area_->subWindowList().size() - 1)));
+    if (maximised)
+        sub->showMaximized();
+    else
+        sub->show();
     area_->setActiveSubWindow(sub);
     return sub;
 }
@@ -166,9 +182,20 @@ bool MdiFrame::CloseWhenChildrenIdle()
     return true;
 }
 
+// From the back to the front, the current child last; minimised ones stay.
 void MdiFrame::CascadeChildren()
 {
-    area_->cascadeSubWindows();
+    std::vector<MdiChild*> children = Children();
+    int count = 0;
+    for (auto child = children.rbegin(); child != children.rend(); ++child) {
+        QMdiSubWindow* sub = SubWindowOf(*child);
+        if (!sub || sub->isMinimized())
+            continue;
+        if (sub->isMaximized())
+            sub->showNormal();
+        sub->move(CascadePlace(count++));
+        sub->raise();
+    }
 }
 
 void MdiFrame::TileChildren()

@@ -22,7 +22,8 @@ public:
     QMdiArea* Area() const { return area_; }
     // Shows the child in a new sub-window of the child's own size (when it
     // gave itself one), below and right of the one before, and makes it the
-    // current one.
+    // current one; maximised when the current one was. Every child of the
+    // frame opens here.
     QMdiSubWindow* AddChild(MdiChild* child);
     // The current child (it stays current while a tool window has the focus).
     MdiChild* ActiveChild() const;
@@ -42,6 +43,8 @@ public:
     // True when a child is busy: the frame then closes once it is idle.
     bool CloseWhenChildrenIdle();
 
+    // Every child restored at its own size, each a step below and right of
+    // the one behind it, the current one in front.
     void CascadeChildren();
     void TileChildren();
     // Minimised children in a row along the bottom of the area.

@@ -25,6 +25,10 @@ TFormApprox::TFormApprox(QWidget* parent)
     Bevel1->setFrameShape(QFrame::StyledPanel);
     Bevel1->setFrameShadow(QFrame::Raised);
     NumFreq->setEditable(true);
+    // The count is what was typed: no completion from the list, and the
+    // list offers 2 to 10 only.
+    NumFreq->setCompleter(nullptr);
+    NumFreq->setInsertPolicy(QComboBox::NoInsert);
     for (int n = 2; n <= 10; ++n)
         NumFreq->addItem(QString::number(n));
     NumFreq->setCurrentText(Latin1(entries_.count));

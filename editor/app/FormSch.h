@@ -6,8 +6,8 @@
 // The frame routes File Save, Save As, Copy and Print to it by its class
 // name (SchematicChild).
 #include <functional>
+#include <map>
 #include <memory>
-#include <set>
 #include <string>
 
 #include "editor/CommandOutcome.h"
@@ -173,7 +173,8 @@ private:
     std::string programFolder_;
     SchematicForms& forms_;
     std::unique_ptr<SchematicEditor> editor_;
-    // Keys pressed while Ctrl was held: their release counts as with Ctrl,
-    // also when Ctrl was let go first.
-    std::set<int> pressedWithCtrl_;
+    // The keys pressed in the window and not yet released, each with
+    // whether Ctrl was held: its release counts as with Ctrl, also when Ctrl
+    // was let go first.
+    std::map<int, bool> pressed_;
 };

@@ -210,27 +210,29 @@ void TFormSch::FormKeyUp(int qtKey, Qt::KeyboardModifiers modifiers)
 
 void TFormSch::KeyPressed(const QKeyEvent& key)
 {
-    if (key.isAutoRepeat())
-        return;
-    if (key.modifiers().testFlag(Qt::ControlModifier))
-        pressedWithCtrl_.insert(key.key());
-    else
-        pressedWithCtrl_.erase(key.key());
+    if (!key.isAutoRepeat())
+        pressed_[key.key()] = key.modifiers().testFlag(Qt::ControlModifier);
 }
 
+// A release whose press the window did not see (a dialog closed on it) is
+// not a key of the window.
 void TFormSch::KeyReleased(const QKeyEvent& key)
 {
     if (key.isAutoRepeat())
         return;
+    auto press = pressed_.find(key.key());
+    if (press == pressed_.end())
+        return;
     Qt::KeyboardModifiers modifiers = key.modifiers();
-    if (pressedWithCtrl_.erase(key.key()) > 0)
+    if (press->second)
         modifiers |= Qt::ControlModifier;
+    pressed_.erase(press);
     RunGuarded([&] { FormKeyUp(key.key(), modifiers); });
 }
 
-// Every key released in the window or one of its controls reaches FormKeyUp
-// once: the control that has the focus passes it on only when it needs the
-// release itself (a button's space bar).
+// Every key pressed and released in the window or one of its controls
+// reaches FormKeyUp once: the control that has the focus passes it on only
+// when it needs the release itself (a button's space bar).
 bool TFormSch::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress)
