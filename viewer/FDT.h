@@ -117,7 +117,11 @@ public:
     double& CompoValueRef(int i) { return components[i].value; }
     int CompoIndexOfRow(int row) const;
     int RowOfCompo(int i) const { return components[i].row; }
+    // The swept component takes the curve's value, also in a single curve.
     double CompoValueForCurve(int i, int c) const;
+    // With one curve the swept component's value is that curve's value:
+    // setting the one sets the other.
+    void SetCompoValue(int i, double v);
     Complex CompoPhasor(int i) const;
 
     Complex Zero(int slot, int curve) const { return zeros[slot * kMaxCurves + curve]; }

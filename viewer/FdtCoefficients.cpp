@@ -51,18 +51,14 @@ bool FDT::EvaluateCoefficients(std::string& error)
                           : scan.Run(RowSum<kMaxCurves>{values.data(), {&num, &den}}, error);
     if (!ok)
         return false;
+    // A curve whose coefficient of either degree is 0 keeps its rows as summed.
     for (int c = 0; c < curveCount; ++c) {
-        int n = EffectiveDegree(num[0].data() + c, numeratorDegree, kMaxCurves);
-        int d = EffectiveDegree(den[0].data() + c, denominatorDegree, kMaxCurves);
-        numeratorEffective[c] = n;
-        denominatorEffective[c] = d;
-        double a = 1.0, b = 1.0;
-        gain[c] = 1.0;
-        if (n >= 0 && d >= 0) {
-            a = num[n][c];
-            b = den[d][c];
-            gain[c] = a / b;
-        }
+        numeratorEffective[c] = EffectiveDegree(num[0].data() + c, numeratorDegree, kMaxCurves);
+        denominatorEffective[c] = EffectiveDegree(den[0].data() + c, denominatorDegree, kMaxCurves);
+        double a = num[numeratorDegree][c], b = den[denominatorDegree][c];
+        if (a == 0.0 || b == 0.0)
+            a = b = 1.0;
+        gain[c] = a / b;
         for (CurveRow& row : num)
             row[c] /= a;
         for (CurveRow& row : den)

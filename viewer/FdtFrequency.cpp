@@ -93,6 +93,18 @@ bool FDT::ComputeGain(std::string& error)
     return true;
 }
 
+namespace {
+
+// The constant before the products of (s - zero) over those of (s - pole) is
+// negative: K, times the highest non-zero coefficients of rows kept as summed.
+bool NegativeRootGain(const FDT& f, int c)
+{
+    bool n = f.numeratorRows[f.numeratorEffective[c]][c] < 0, d = f.denominatorRows[f.denominatorEffective[c]][c] < 0;
+    return (f.gain[c] < 0) != (n != d);
+}
+
+}  // namespace
+
 bool FDT::ComputePhase(std::string& error)
 {
     if (!StartSweep(true, error))
@@ -106,7 +118,7 @@ bool FDT::ComputePhase(std::string& error)
                 phi += std::arg(s - Zero(k, c));
             for (int k = 1; k <= poleCount[c]; ++k)
                 phi -= std::arg(s - Pole(k, c));
-            if (gain[c] < 0)
+            if (NegativeRootGain(*this, c))
                 phi -= kPi;
             StoreSample(u, c, phi * 180.0 * (1.0 / kPi));
         }

@@ -2,7 +2,8 @@
 #include "viewer/Messages.h"
 #include "viewer/RootFinder.h"
 
-// Each curve is searched at its effective degree; an identically zero
+// Each curve is searched at its effective degree, divided by its highest
+// non-zero coefficient as rows kept as summed are not; an identically zero
 // polynomial has no roots to find and fails.
 bool FDT::FindRoots(int flag)
 {
@@ -17,8 +18,11 @@ bool FDT::FindRoots(int flag)
         int m = effective[c];
         if (m < 0 || m > kMaxRootDegree)
             return false;
+        double monic[kMaxRootDegree + 1];
+        for (int k = 0; k <= m; ++k)
+            monic[k] = rows[k][c] / rows[m][c];
         Complex roots[kMaxRootDegree + 1];
-        if (m > 0 && !FindPolynomialRoots(rows[0].data() + c, m, kMaxCurves, roots))
+        if (m > 0 && !FindPolynomialRoots(monic, m, 1, roots))
             return false;
         for (int k = 1; k <= m; ++k)
             table[k * kMaxCurves + c] = roots[k];

@@ -179,6 +179,31 @@ TEST(ResultWindow, CoefficientsBeyondADoubleAreReported)
     EXPECT_EQ(error, Msg::NotFiniteCoefficients);
 }
 
+// One curve of a sweep: the grid shows the swept value, and an edit of it counts.
+TEST(ResultWindow, OneCurveSweepIsTheValueInTheGrid)
+{
+    TempFolder dir;
+    Opened w(WriteLowPass(dir, {"10 10000 0.01", "0", "0 2000 0 0 0 0"}));
+    ResultControls& c = w.window.controls;
+    EXPECT_EQ(c.grid[0], (GridRow{"R", "0"}));
+    w.window.ShowView(View::Numeric);
+    NumericText t = NumericTextOf(w.window.Model());
+    EXPECT_TRUE(t.constant);
+    EXPECT_EQ(t.gain, "1");
+    c.grid[0].value = "2000";
+    w.window.ValTxClick();
+    EXPECT_EQ(NumericTextOf(w.window.Model()).gain, "500");
+    // A sweep emptied in the dialog: the component keeps the value it shows.
+    ParamDialogState dialog = w.window.ParameterDialog();
+    dialog.edits = {"3000", "4000", "", "", "", ""};
+    w.window.ParameterDone(true, dialog);
+    ASSERT_EQ(w.window.Model().curveCount, 2);
+    DeleteAllValues(dialog);
+    w.window.ParameterDone(true, dialog);
+    EXPECT_EQ(c.grid[0], (GridRow{"R", "2000"}));
+    EXPECT_EQ(NumericTextOf(w.window.Model()).gain, "500");
+}
+
 TEST(ResultWindow, SweptComponentShowsParamAndIsNotReadBack)
 {
     TempFolder dir;
