@@ -30,7 +30,7 @@ double FDT::GridFrequency(int u)
 
 bool FDT::StartSweep(bool withRoots, std::string& error)
 {
-    if (!EvaluateCoefficients(error) || !FiniteCoefficients(error) || !FrequencyChecks(withRoots, error)) {
+    if (!EvaluateCoefficients(error) || !FunctionExists(error) || !FrequencyChecks(withRoots, error)) {
         viewKind = View::Symbolic;
         return false;
     }

@@ -35,12 +35,6 @@ bool FDT::RootChecks(bool zerosOk, bool polesOk, std::string& error) const
 {
     if (!zerosOk || !polesOk) {
         error = Msg::Convergence;
-        for (int c = 0; c < curveCount; ++c) {
-            if (denominatorEffective[c] < 0)
-                error = Msg::ZeroDenominator;
-            else if (numeratorEffective[c] < 0 && error == Msg::Convergence)
-                error = Msg::ZeroNumerator;
-        }
         return false;
     }
     if (numeratorDegree == 0 && denominatorDegree == 0) {
@@ -52,7 +46,7 @@ bool FDT::RootChecks(bool zerosOk, bool polesOk, std::string& error) const
 
 bool FDT::PreparePoleZero(std::string& error)
 {
-    bool ok = EvaluateCoefficients(error) && FiniteCoefficients(error);
+    bool ok = EvaluateCoefficients(error) && FunctionExists(error);
     if (ok) {
         bool zerosOk = FindRoots(0);
         bool polesOk = FindRoots(1);
