@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "viewer/Angle.h"
 #include "viewer/FDT.h"
 #include "viewer/Messages.h"
 
@@ -115,9 +116,9 @@ bool FDT::ComputePhase(std::string& error)
             Complex s(0.0, w);
             double phi = 0.0;
             for (int k = 1; k <= zeroCount[c]; ++k)
-                phi += std::arg(s - Zero(k, c));
+                phi += PrincipalArg(s - Zero(k, c));
             for (int k = 1; k <= poleCount[c]; ++k)
-                phi -= std::arg(s - Pole(k, c));
+                phi -= PrincipalArg(s - Pole(k, c));
             if (NegativeRootGain(*this, c))
                 phi -= kPi;
             StoreSample(u, c, phi * 180.0 * (1.0 / kPi));

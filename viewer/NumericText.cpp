@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "formats/NumberText.h"
+#include "viewer/Angle.h"
 #include "viewer/FDT.h"
 
 namespace {
@@ -91,8 +92,7 @@ PhasorText PhasorTextOf(const FDT& f)
     Complex p = f.phasorResult;
     double re = Tidy(p.real()), im = Tidy(p.imag());
     double mag = Tidy(std::abs(p));
-    // A negative zero imaginary part still gives 180, not -180.
-    double deg = Tidy(std::atan2(p.imag() == 0.0 ? 0.0 : p.imag(), p.real()) * 180.0 * (1.0 / kPi));
+    double deg = Tidy(PrincipalArg(p) * 180.0 * (1.0 / kPi));
     t.value = GcvtText(re, kDigits) + (im > 0 ? " + j " : " - j ") + GcvtText(std::fabs(im), kDigits) + "  =  "
               + GcvtText(mag, kDigits) + "  arg(" + GcvtText(deg, kDigits) + "\xB0)";
     return t;
