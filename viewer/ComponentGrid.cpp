@@ -33,19 +33,19 @@ std::vector<GridRow> ComponentGridRows(const FDT& f)
 bool ReadComponentGrid(FDT& f, const std::vector<GridRow>& rows, std::string& error)
 {
     struct Read {
-        Compo* compo;
+        int index;
         double value, phase;
     };
     std::vector<Read> reads;
     std::size_t row = 0;
     for (int i = 0; i < f.CompoCount() && row < rows.size(); ++i) {
-        Compo& compo = f.components[i];
+        const Compo& compo = f.GetCompo(i);
         if (compo.name == "$")
             continue;
         const std::string& cell = rows[row++].value;
         if (cell == kParamCell)
             continue;
-        Read read{&compo, StrToD(cell), compo.phase};
+        Read read{i, StrToD(cell), compo.phase};
         std::size_t p = cell.find('P');
         if (f.GetViewKind() == View::Phasor && IsSourceName(compo.name) && p != std::string::npos) {
             read.value = StrToD(cell.substr(0, p));
@@ -58,8 +58,8 @@ bool ReadComponentGrid(FDT& f, const std::vector<GridRow>& rows, std::string& er
         reads.push_back(read);
     }
     for (const Read& read : reads) {
-        read.compo->value = read.value;
-        read.compo->phase = read.phase;
+        f.SetCompoValue(read.index, read.value);
+        f.components[read.index].phase = read.phase;
     }
     return true;
 }

@@ -20,12 +20,18 @@ int FDT::CompoIndexOfRow(int row) const
     return CompoCount();
 }
 
-// With one curve there is no sweep: every component keeps its own value.
 double FDT::CompoValueForCurve(int i, int c) const
 {
-    if (curveCount > 1 && i == sweptComponent)
+    if (i == sweptComponent)
         return curveValues[c];
     return components[i].value;
+}
+
+void FDT::SetCompoValue(int i, double v)
+{
+    components[i].value = v;
+    if (curveCount == 1 && i == sweptComponent)
+        curveValues[0] = v;
 }
 
 Complex FDT::CompoPhasor(int i) const

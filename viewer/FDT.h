@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "viewer/Compo.h"
+#include "viewer/Messages.h"
 #include "viewer/PlotScale.h"
 #include "viewer/Polynomial.h"
 
@@ -62,9 +63,12 @@ public:
     bool EvaluateCoefficients(std::string& error);
     bool PrepareNumeric(std::string& error) { return EvaluateCoefficients(error); }
     bool ComputePhasor(std::string& error);
-    // The gains and coefficient rows of every curve are finite numbers;
-    // false with the text to show when values overflowed them.
-    bool FiniteCoefficients(std::string& error) const;
+    // Why curve c has no network function to show after the evaluation: its
+    // gain or coefficients are no finite numbers (values overflowed them), or
+    // its denominator is identically zero; nullptr when it has one.
+    const char* CurveProblem(int c) const;
+    // Every curve has a network function; false with the text to show.
+    bool FunctionExists(std::string& error) const;
     Complex ResponseAt(double w) const;
 
     // Symbolic text (FdtSymbolic.cpp). The window asks SymbolicQuestion when
@@ -117,7 +121,11 @@ public:
     double& CompoValueRef(int i) { return components[i].value; }
     int CompoIndexOfRow(int row) const;
     int RowOfCompo(int i) const { return components[i].row; }
+    // The swept component takes the curve's value, also in a single curve.
     double CompoValueForCurve(int i, int c) const;
+    // With one curve the swept component's value is that curve's value:
+    // setting the one sets the other.
+    void SetCompoValue(int i, double v);
     Complex CompoPhasor(int i) const;
 
     Complex Zero(int slot, int curve) const { return zeros[slot * kMaxCurves + curve]; }
@@ -145,7 +153,10 @@ public:
     // an identically zero polynomial.
     int numeratorEffective[kMaxCurves] = {}, denominatorEffective[kMaxCurves] = {};
     Complex phasorResult;
-    bool phasorValid = false;  // false when the denominator vanishes at w start
+    // Why the phasor has no value (a pole at w start, a denominator that is
+    // identically zero), or nullptr when phasorResult holds it.
+    const char* phasorProblem = Msg::NoFiniteValue;
+    bool PhasorValid() const { return !phasorProblem; }
     double gain[kMaxCurves] = {};
     std::uint32_t curveColours[kMaxCurves] = {};
     int viewKind = View::None;

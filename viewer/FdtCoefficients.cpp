@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 
 #include "viewer/FDT.h"
@@ -51,18 +52,14 @@ bool FDT::EvaluateCoefficients(std::string& error)
                           : scan.Run(RowSum<kMaxCurves>{values.data(), {&num, &den}}, error);
     if (!ok)
         return false;
+    // A curve whose coefficient of either degree is 0 keeps its rows as summed.
     for (int c = 0; c < curveCount; ++c) {
-        int n = EffectiveDegree(num[0].data() + c, numeratorDegree, kMaxCurves);
-        int d = EffectiveDegree(den[0].data() + c, denominatorDegree, kMaxCurves);
-        numeratorEffective[c] = n;
-        denominatorEffective[c] = d;
-        double a = 1.0, b = 1.0;
-        gain[c] = 1.0;
-        if (n >= 0 && d >= 0) {
-            a = num[n][c];
-            b = den[d][c];
-            gain[c] = a / b;
-        }
+        numeratorEffective[c] = EffectiveDegree(num[0].data() + c, numeratorDegree, kMaxCurves);
+        denominatorEffective[c] = EffectiveDegree(den[0].data() + c, denominatorDegree, kMaxCurves);
+        double a = num[numeratorDegree][c], b = den[denominatorDegree][c];
+        if (a == 0.0 || b == 0.0)
+            a = b = 1.0;
+        gain[c] = a / b;
         for (CurveRow& row : num)
             row[c] /= a;
         for (CurveRow& row : den)
@@ -81,15 +78,22 @@ bool FDT::EvaluateCoefficients(std::string& error)
     return true;
 }
 
-bool FDT::FiniteCoefficients(std::string& error) const
+const char* FDT::CurveProblem(int c) const
+{
+    bool finite = std::isfinite(gain[c]);
+    for (const auto* rows : {&numeratorRows, &denominatorRows})
+        for (const CurveRow& row : *rows)
+            finite = finite && std::isfinite(row[c]);
+    if (!finite)
+        return Msg::NotFiniteCoefficients;
+    return denominatorEffective[c] < 0 ? Msg::NoFiniteFunction : nullptr;
+}
+
+bool FDT::FunctionExists(std::string& error) const
 {
     for (int c = 0; c < curveCount; ++c) {
-        bool finite = std::isfinite(gain[c]);
-        for (const auto* rows : {&numeratorRows, &denominatorRows})
-            for (const CurveRow& row : *rows)
-                finite = finite && std::isfinite(row[c]);
-        if (!finite) {
-            error = Msg::NotFiniteCoefficients;
+        if (const char* problem = CurveProblem(c)) {
+            error = problem;
             return false;
         }
     }
@@ -113,15 +117,19 @@ bool FDT::ComputePhasor(std::string& error)
     };
     if (!scan.Run(add, error))
         return false;
+    const Complex zero(0.0, 0.0);
     Complex s(0.0, wStart);
     Complex sum[2];
     for (int section = 0; section < 2; ++section)
         for (int k = static_cast<int>(acc[section].size()) - 1; k >= 0; --k)
-            if (acc[section][k] != Complex(0.0, 0.0))
+            if (acc[section][k] != zero)
                 sum[section] += acc[section][k] * IntPower(s, static_cast<unsigned>(k));
     phasorResult = sum[0] / sum[1];
-    phasorValid = sum[1] != Complex(0.0, 0.0) && std::isfinite(phasorResult.real())
-                  && std::isfinite(phasorResult.imag());
+    phasorProblem = nullptr;
+    if (std::all_of(acc[1].begin(), acc[1].end(), [&](Complex a) { return a == zero; }))
+        phasorProblem = Msg::NoFiniteFunction;
+    else if (sum[1] == zero || !std::isfinite(phasorResult.real()) || !std::isfinite(phasorResult.imag()))
+        phasorProblem = Msg::NoFiniteValue;
     return true;
 }
 

@@ -61,6 +61,8 @@ bool FDT::LoadParFile(const std::string& path, std::string& error)
             components.back().row = row++;
         components.back().value = par.values[i];
     }
+    if (curveCount == 1 && sweptComponent >= 0)
+        SetCompoValue(sweptComponent, curveValues[0]);
     viewKind = View::Symbolic;
     if (!EvaluateCoefficients(error)) {
         reset();

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "viewer/Angle.h"
 #include "viewer/FDT.h"
 #include "viewer/Messages.h"
 
@@ -30,7 +31,7 @@ double FDT::GridFrequency(int u)
 
 bool FDT::StartSweep(bool withRoots, std::string& error)
 {
-    if (!EvaluateCoefficients(error) || !FiniteCoefficients(error) || !FrequencyChecks(withRoots, error)) {
+    if (!EvaluateCoefficients(error) || !FunctionExists(error) || !FrequencyChecks(withRoots, error)) {
         viewKind = View::Symbolic;
         return false;
     }
@@ -93,6 +94,18 @@ bool FDT::ComputeGain(std::string& error)
     return true;
 }
 
+namespace {
+
+// The constant before the products of (s - zero) over those of (s - pole) is
+// negative: K, times the highest non-zero coefficients of rows kept as summed.
+bool NegativeRootGain(const FDT& f, int c)
+{
+    bool n = f.numeratorRows[f.numeratorEffective[c]][c] < 0, d = f.denominatorRows[f.denominatorEffective[c]][c] < 0;
+    return (f.gain[c] < 0) != (n != d);
+}
+
+}  // namespace
+
 bool FDT::ComputePhase(std::string& error)
 {
     if (!StartSweep(true, error))
@@ -103,10 +116,10 @@ bool FDT::ComputePhase(std::string& error)
             Complex s(0.0, w);
             double phi = 0.0;
             for (int k = 1; k <= zeroCount[c]; ++k)
-                phi += std::arg(s - Zero(k, c));
+                phi += PrincipalArg(s - Zero(k, c));
             for (int k = 1; k <= poleCount[c]; ++k)
-                phi -= std::arg(s - Pole(k, c));
-            if (gain[c] < 0)
+                phi -= PrincipalArg(s - Pole(k, c));
+            if (NegativeRootGain(*this, c))
                 phi -= kPi;
             StoreSample(u, c, phi * 180.0 * (1.0 / kPi));
         }

@@ -2,7 +2,8 @@
 #include "viewer/Messages.h"
 #include "viewer/RootFinder.h"
 
-// Each curve is searched at its effective degree; an identically zero
+// Each curve is searched at its effective degree, divided by its highest
+// non-zero coefficient as rows kept as summed are not; an identically zero
 // polynomial has no roots to find and fails.
 bool FDT::FindRoots(int flag)
 {
@@ -17,8 +18,11 @@ bool FDT::FindRoots(int flag)
         int m = effective[c];
         if (m < 0 || m > kMaxRootDegree)
             return false;
+        double monic[kMaxRootDegree + 1];
+        for (int k = 0; k <= m; ++k)
+            monic[k] = rows[k][c] / rows[m][c];
         Complex roots[kMaxRootDegree + 1];
-        if (m > 0 && !FindPolynomialRoots(rows[0].data() + c, m, kMaxCurves, roots))
+        if (m > 0 && !FindPolynomialRoots(monic, m, 1, roots))
             return false;
         for (int k = 1; k <= m; ++k)
             table[k * kMaxCurves + c] = roots[k];
@@ -31,12 +35,6 @@ bool FDT::RootChecks(bool zerosOk, bool polesOk, std::string& error) const
 {
     if (!zerosOk || !polesOk) {
         error = Msg::Convergence;
-        for (int c = 0; c < curveCount; ++c) {
-            if (denominatorEffective[c] < 0)
-                error = Msg::ZeroDenominator;
-            else if (numeratorEffective[c] < 0 && error == Msg::Convergence)
-                error = Msg::ZeroNumerator;
-        }
         return false;
     }
     if (numeratorDegree == 0 && denominatorDegree == 0) {
@@ -48,7 +46,7 @@ bool FDT::RootChecks(bool zerosOk, bool polesOk, std::string& error) const
 
 bool FDT::PreparePoleZero(std::string& error)
 {
-    bool ok = EvaluateCoefficients(error) && FiniteCoefficients(error);
+    bool ok = EvaluateCoefficients(error) && FunctionExists(error);
     if (ok) {
         bool zerosOk = FindRoots(0);
         bool polesOk = FindRoots(1);

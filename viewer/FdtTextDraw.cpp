@@ -1,25 +1,7 @@
-#include <cmath>
-
 #include "viewer/FDT.h"
 #include "viewer/Messages.h"
 #include "viewer/NumericText.h"
 #include "viewer/PlotPen.h"
-
-namespace {
-
-// The gain and the coefficients of the first curve are all finite.
-bool FiniteFirstCurve(const FDT& f)
-{
-    if (!std::isfinite(f.gain[0]))
-        return false;
-    for (const auto* rows : {&f.numeratorRows, &f.denominatorRows})
-        for (const CurveRow& row : *rows)
-            if (!std::isfinite(row[0]))
-                return false;
-    return true;
-}
-
-}  // namespace
 
 // The first curve as a fraction with numeric coefficients.
 void FDT::DrawNumeric(TCanvas& canvas, int w, int h, int pixelsPerInch)
@@ -31,8 +13,8 @@ void FDT::DrawNumeric(TCanvas& canvas, int w, int h, int pixelsPerInch)
     canvas.SetTransparent(true);
     canvas.SetTextAlign(TextAlign::Left | TextAlign::Top);
     const TSize digit = canvas.TextExtent("0");
-    if (!FiniteFirstCurve(*this)) {
-        canvas.TextOut(digit.cx, 4 * digit.cy, Msg::NotFiniteCoefficients);
+    if (const char* problem = CurveProblem(0)) {
+        canvas.TextOut(digit.cx, 4 * digit.cy, problem);
         canvas.SetFont(font);
         return;
     }
@@ -53,8 +35,8 @@ void FDT::DrawNumeric(TCanvas& canvas, int w, int h, int pixelsPerInch)
     canvas.SetFont(font);
 }
 
-// The value at the start frequency; a pole there, or a value that is no
-// finite number, shows a message in place of the value.
+// The value at the start frequency; a pole there, a value that is no finite
+// number or a function without values shows a message in place of the value.
 void FDT::DrawPhasor(TCanvas& canvas, int w, int h, int pixelsPerInch)
 {
     const TFont font = canvas.Font();
@@ -66,6 +48,6 @@ void FDT::DrawPhasor(TCanvas& canvas, int w, int h, int pixelsPerInch)
     if (std::isfinite(fStart) && std::isfinite(wStart))
         canvas.TextOut(10, 10, text.frequency);
     canvas.SetFont(SizedFont(font, 12, false, pixelsPerInch));
-    canvas.TextOut(10, 50, phasorValid ? text.value : Msg::NoFiniteValue);
+    canvas.TextOut(10, 50, phasorProblem ? phasorProblem : text.value);
     canvas.SetFont(font);
 }

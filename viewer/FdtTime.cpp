@@ -74,7 +74,7 @@ bool FDT::ComputeTimeResponse(int kind, std::string& error)
     if (!(endTime > 0) || !std::isfinite(endTime))
         return fail(Msg::InvalidEndTime);
     ResetDataRange();
-    if (!EvaluateCoefficients(error) || !FiniteCoefficients(error)) {
+    if (!EvaluateCoefficients(error) || !FunctionExists(error)) {
         viewKind = View::Symbolic;
         return false;
     }
@@ -83,8 +83,6 @@ bool FDT::ComputeTimeResponse(int kind, std::string& error)
     bool drawn = false;
     for (int c = 0; c < curveCount; ++c) {
         samples.invalid[0][c] = samples.invalid[1][c] = 1;
-        if (denominatorEffective[c] < 0)
-            return fail(Msg::ZeroDenominator);
         if (numeratorDegree == 0 && denominatorDegree == 0)
             return fail(Msg::NoPolesNoZeros);
         const StateForm form = StateFormOf(*this, c, impulse);

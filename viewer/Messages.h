@@ -7,9 +7,9 @@ inline constexpr const char* BadFrequencyLimits = "Bad frequency limits !";
 inline constexpr const char* Convergence = "Convergence problems in finding poles and zeros !";
 inline constexpr const char* NoPolesNoZeros = "No poles - No zeros !";
 inline constexpr const char* InvalidEndTime = "Invalid End Time !";
-inline constexpr const char* ZeroDenominator = "The denominator is identically zero !";
-inline constexpr const char* ZeroNumerator = "The numerator is identically zero !";
 inline constexpr const char* NoFiniteValue = "The network function has no finite value at this frequency!";
+// The denominator is identically zero, for example.
+inline constexpr const char* NoFiniteFunction = "The network function has no finite value for these component values!";
 inline constexpr const char* NotFiniteCoefficients = "The coefficients of the network function are not finite numbers!";
 inline constexpr const char* BadErrorLimit = "Bad error limit !";
 inline constexpr const char* ListBadLimits = "Bad Frequency limits!";

@@ -3,26 +3,28 @@
 #include <cmath>
 
 #include "formats/NumberText.h"
+#include "viewer/Angle.h"
 #include "viewer/FDT.h"
 
 namespace {
 
 constexpr int kDigits = 5;
 
-// The powers lead..0 of curve 0 of rows, zero coefficients left out. A
-// coefficient 1 writes no number, except for the constant term; "s" and its
-// exponent are bold.
-std::vector<TextPiece> Row(const std::vector<CurveRow>& rows, int lead)
+// The powers of curve 0 of rows from the degree down, zero coefficients left
+// out. A coefficient 1 writes no number, except for the constant term: its s
+// reads " s" at the degree and " +s" below it. "s" and its exponent are bold.
+std::vector<TextPiece> Row(const std::vector<CurveRow>& rows)
 {
     std::vector<TextPiece> pieces;
-    for (int k = lead; k >= 0; --k) {
+    const int degree = static_cast<int>(rows.size()) - 1;
+    for (int k = degree; k >= 0; --k) {
         double a = rows[static_cast<std::size_t>(k)][0];
         if (a == 0.0)
             continue;
         if (a != 1.0 || k == 0)
             pieces.push_back({(a > 0 ? " +" : "") + GcvtText(a, kDigits), false, false, false});
         if (k > 0)
-            pieces.push_back({a != 1.0 || k == lead ? " s" : " +s", true, false, false});
+            pieces.push_back({a != 1.0 || k == degree ? " s" : " +s", true, false, false});
         if (k > 1)
             pieces.push_back({std::to_string(k), true, true, false});
         pieces.back().gapAfter = true;
@@ -40,10 +42,10 @@ NumericText NumericTextOf(const FDT& f)
     NumericText t;
     if (f.numeratorRows.empty() || f.denominatorRows.empty())
         return t;
-    // The leading powers of the evaluation: rows above them are zero.
+    // The highest non-zero powers: a function constant for these values, or
+    // an identically zero numerator over a denominator that is not zero, is
+    // one number.
     int n = f.numeratorEffective[0], d = f.denominatorEffective[0];
-    // A constant function, or an identically zero numerator over a denominator
-    // that is not zero: one number.
     bool zero = n < 0 && d >= 0;
     if (zero || (n == 0 && d == 0)) {
         t.constant = true;
@@ -51,8 +53,8 @@ NumericText NumericTextOf(const FDT& f)
         return t;
     }
     t.gain = GcvtText(f.gain[0], kDigits);
-    t.numerator = Row(f.numeratorRows, n);
-    t.denominator = Row(f.denominatorRows, d);
+    t.numerator = Row(f.numeratorRows);
+    t.denominator = Row(f.denominatorRows);
     return t;
 }
 
@@ -90,8 +92,7 @@ PhasorText PhasorTextOf(const FDT& f)
     Complex p = f.phasorResult;
     double re = Tidy(p.real()), im = Tidy(p.imag());
     double mag = Tidy(std::abs(p));
-    // A negative zero imaginary part still gives 180, not -180.
-    double deg = Tidy(std::atan2(p.imag() == 0.0 ? 0.0 : p.imag(), p.real()) * 180.0 * (1.0 / kPi));
+    double deg = Tidy(PrincipalArg(p) * 180.0 * (1.0 / kPi));
     t.value = GcvtText(re, kDigits) + (im > 0 ? " + j " : " - j ") + GcvtText(std::fabs(im), kDigits) + "  =  "
               + GcvtText(mag, kDigits) + "  arg(" + GcvtText(deg, kDigits) + "\xB0)";
     return t;

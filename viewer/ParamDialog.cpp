@@ -50,9 +50,10 @@ bool ApplyParamDialog(FDT& f, const ParamDialogState& dialog, std::vector<GridRo
     std::copy(values, values + n, f.curveValues);
     f.sweptComponent = compo;
     f.curveCount = n > 1 ? n : 1;
-    if (n == 1) {
-        f.CompoValueRef(compo) = f.curveValues[0];
-        grid[dialog.selected].value = FloatToStr(f.curveValues[0]);
+    // One value becomes the component's value; none keeps the value it has.
+    if (n <= 1) {
+        f.SetCompoValue(compo, n == 1 ? f.curveValues[0] : f.GetCompo(compo).value);
+        grid[dialog.selected].value = FloatToStr(f.GetCompo(compo).value);
     }
     return true;
 }

@@ -4,6 +4,7 @@
 
 #include "formats/NumberText.h"
 #include "viewer/FDT.h"
+#include "viewer/ValueText.h"
 
 bool InsideFrame(const FDT& f, int x, int y)
 {
@@ -25,7 +26,7 @@ CursorReadouts ReadoutsAt(const FDT& f, int u)
     int last = 0;
     for (int c = 0; c < f.curveCount && c + 1 < kCursorEdits; ++c) {
         last = c + 1;
-        r.texts[last] = f.samples.invalid[u][c] ? "" : GcvtText(f.samples.y[u][c], 6);
+        r.texts[last] = f.samples.invalid[u][c] ? "" : ValueText(f.samples.y[u][c], 6);
     }
     r.clientHeight = kCursorEditTops[last] + kCursorEditHeight;
     return r;

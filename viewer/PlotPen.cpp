@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "formats/NumberText.h"
+#include "viewer/ValueText.h"
 
 void FillWhite(TCanvas& canvas, int w, int h)
 {
@@ -36,7 +36,7 @@ TFont SizedFont(const TFont& font, int points, bool bold, int pixelsPerInch)
     return sized;
 }
 
-std::string AxisLabel(double v) { return GcvtText(v == 0.0 ? 0.0 : v, 6); }
+std::string AxisLabel(double v) { return ValueText(v, 6); }
 
 void FitLabels(TCanvas& canvas, const std::vector<std::string>& labels, int width)
 {

@@ -5,8 +5,9 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "formats/NumberText.h"
+#include "viewer/Angle.h"
 #include "viewer/Messages.h"
+#include "viewer/ValueText.h"
 
 int ListCount(const std::string& text)
 {
@@ -67,15 +68,12 @@ double ListValue(ListField field, Complex h)
     switch (field) {
     case ListField::Amplitude: return std::abs(h);
     case ListField::AmplitudeDb: return 20.0 * std::log10(std::abs(h));
-    case ListField::PhaseDeg: return std::arg(h) * 180.0 / kPi;
-    case ListField::PhaseRad: return std::arg(h);
+    case ListField::PhaseDeg: return PrincipalArg(h) * 180.0 / kPi;
+    case ListField::PhaseRad: return PrincipalArg(h);
     case ListField::RealPart: return h.real();
     case ListField::ImagPart: return h.imag();
     }
     return 0.0;
 }
 
-std::string ListCellText(double v)
-{
-    return std::isfinite(v) ? GcvtText(v == 0.0 ? 0.0 : v, 5) : "";
-}
+std::string ListCellText(double v) { return ValueText(v, 5); }

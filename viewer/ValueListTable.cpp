@@ -34,7 +34,7 @@ bool EvaluateRows(FDT& f, std::string& error)
 {
     const int kind = f.viewKind;
     f.viewKind = View::None;
-    bool ok = f.EvaluateCoefficients(error) && f.FiniteCoefficients(error);
+    bool ok = f.EvaluateCoefficients(error) && f.FunctionExists(error);
     f.viewKind = kind;
     return ok;
 }

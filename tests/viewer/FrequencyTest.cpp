@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 #include "Support.h"
+#include "tests/support/EngineRun.h"
 #include "viewer/Messages.h"
+#include "viewer/ValueListTable.h"
 
 namespace {
 
@@ -134,6 +137,37 @@ TEST(Frequency, FailuresAndTheirTexts)
     f.wStart = 6e-320;
     ASSERT_TRUE(f.ComputeGain(error)) << error;
     EXPECT_DOUBLE_EQ(f.samples.x[200], 10 / (2 * M_PI));
+}
+
+// A balanced bridge: the current between its midpoints, s (R2 C2 - R1 C1)
+// over the rest, is identically zero. Every view that needs the zeros gives
+// the root finder's text, the value list's Poles/Zeros as well.
+TEST(Frequency, ABalancedBridgeHasNoZerosToFind)
+{
+    TempFolder dir;
+    WriteBytes(dir / "bridge.crc", "bridge\r\nV1 1 0 1 1\r\nR1 1 2 1000 0\r\nC1 2 0 1e-6 0\r\n"
+                                   "R2 1 3 1000 0\r\nC2 3 0 1e-6 0\r\n.IOUT 2 3\r\n");
+    std::string error;
+    ASSERT_TRUE(RunEngineOn(dir / "bridge.crc", error)) << error;
+    ListTable table;
+    const std::vector<std::function<bool(FDT&, std::string&)>> views = {
+        [](FDT& f, std::string& e) { return f.ComputePhase(e); },
+        [](FDT& f, std::string& e) { return f.ComputeDelay(e); },
+        [](FDT& f, std::string& e) { return f.PreparePoleZero(e); },
+        [&](FDT& f, std::string& e) { return FillPoleZeroTable(f, table, e); },
+    };
+    for (std::size_t i = 0; i < views.size(); ++i) {
+        SCOPED_TRACE(i);
+        FDT f;
+        ASSERT_TRUE(f.LoadParFile(dir / "bridge.fdt", error)) << error;
+        ASSERT_EQ(f.numeratorDegree, 1);
+        ASSERT_EQ(f.numeratorRows[1][0], 0.0);
+        f.wStart = 1;
+        f.wEnd = 1e4;
+        EXPECT_FALSE(views[i](f, error));
+        EXPECT_EQ(error, Msg::Convergence);
+    }
+    EXPECT_FALSE(table.visible);
 }
 
 TEST(Frequency, SamplesWithoutValueAreInvalidAndOutOfTheRange)

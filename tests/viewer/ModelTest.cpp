@@ -5,7 +5,9 @@
 #include <fstream>
 
 #include "Support.h"
+#include "tests/support/EngineRun.h"
 #include "viewer/Messages.h"
+#include "viewer/NumericText.h"
 
 namespace {
 
@@ -42,14 +44,60 @@ TEST(Model, CurveCountFromLineSeven)
     }
 }
 
-TEST(Model, OneCurveKeepsTheComponentsOwnValue)
+TEST(Model, OneCurveWithAFirstValueOfZeroSweepsToZero)
 {
     TempFolder dir;
     FDT f;
     std::string error;
     ASSERT_TRUE(f.LoadParFile(LowPass(dir, {"1 10 0.5", "1", "0 0 0 0 0 0 "}), error)) << error;
-    EXPECT_DOUBLE_EQ(f.CompoValueForCurve(1, 0), 1e-6);
-    EXPECT_DOUBLE_EQ(f.gain[0], 1000.0);  // 1 / (R C)
+    EXPECT_DOUBLE_EQ(f.CompoValueForCurve(1, 0), 0.0);
+    EXPECT_DOUBLE_EQ(f.gain[0], 1.0);  // 1 / (1 + 0 s): the leading coefficient is 0
+}
+
+// One curve of a sweep: the swept component takes the curve's value, which
+// then is its value in the grid and in the file written.
+TEST(Model, OneCurveSweepGivesTheSweptValue)
+{
+    struct Case {
+        const char* what;
+        std::vector<std::string> more;
+        const char* gain;  // of the Numeric view
+        bool constant;
+        double r1;  // the value of R1 after the load
+    };
+    const std::vector<Case> cases = {
+        {"first value 0", {"10 100000 0.001", "1", "0 2000 0 0 0 0 "}, "1", true, 0.0},
+        {"one value", {"10 100000 0.001", "1", "5000 0 0 0 0 0 "}, "2000", false, 5000.0},
+        {"no sweep", {"10 100000 0.001"}, "10000", false, 1000.0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempFolder dir;
+        for (const char* ext : {".fdt", ".par"})
+            std::filesystem::copy_file(std::string(TERVOX_SOURCE_DIR) + "/examples/rc_lowpass" + ext,
+                                       dir / (std::string("rc") + ext));
+        std::string par = ReadBytes(dir / "rc.par");
+        par.replace(par.find("1e-06"), 5, "1e-07");  // C1; R1 stays 1000
+        for (const std::string& line : c.more)
+            par += line + "\r\n";
+        WriteBytes(dir / "rc.par", par);
+        FDT f;
+        std::string error;
+        ASSERT_TRUE(f.LoadParFile(dir / "rc.fdt", error)) << error;
+        ASSERT_EQ(f.GetCompo(1).name, "R1");
+        EXPECT_EQ(f.curveCount, 1);
+        EXPECT_EQ(f.GetCompo(1).value, c.r1);
+        NumericText t = NumericTextOf(f);
+        EXPECT_EQ(t.gain, c.gain);
+        EXPECT_EQ(t.constant, c.constant);
+        Complex s(0.0, 1e4);
+        EXPECT_NEAR(std::abs(f.ResponseAt(1e4) - 1.0 / (1.0 + s * c.r1 * 1e-7)), 0.0, 1e-12);
+        // Saved and read again: the same function.
+        ASSERT_TRUE(f.SaveParFile("", error)) << error;
+        FDT g;
+        ASSERT_TRUE(g.LoadParFile(dir / "rc.fdt", error)) << error;
+        EXPECT_EQ(NumericTextOf(g).gain, c.gain);
+    }
 }
 
 TEST(Model, FourLineFileGivesOneCurveAndNoInterval)
@@ -334,6 +382,92 @@ TEST(Model, ZeroLeadingCoefficientInOneCurve)
     EXPECT_NEAR(f.samples.y[200][0], 1.0 - std::exp(-1.0) * (std::exp(0.005) - 1) / 0.005, 1e-6);
 }
 
+namespace {
+
+TextPiece Piece(const char* text, bool bold = false, bool gap = false) { return {text, bold, false, gap}; }
+
+// The ladder of two RC sections with R1_X1 = 0: 1 / (1 + s R C) as summed,
+// whose s^2 coefficient (the degree in the file) is 0.
+std::string ShortedLadder(const TempFolder& dir)
+{
+    WriteBytes(dir / "ladder.crc", "ladder\r\nV1 1 0 1 1\r\nR1_X1 1 2 0 0\r\nC1_X1 2 0 1e-6 0\r\n"
+                                   "R1_X2 2 3 1000 0\r\nC1_X2 3 0 1e-6 0\r\n.OUT 3\r\n");
+    std::string error;
+    EXPECT_TRUE(RunEngineOn(dir / "ladder.crc", error)) << error;
+    return dir / "ladder.fdt";
+}
+
+// 1 / (1 - s + R s^2) with R = 0: the leading coefficient below the degree is negative.
+std::string UnstableFirstOrder(const TempFolder& dir)
+{
+    std::vector<FileTerm> num = {{1, 0, {}}}, den = {{1, 0, {}}, {-1, 1, {}}, {1, 2, {0}}};
+    WriteFdtFile(dir / "u.fdt", num, den);
+    WriteBytes(dir / "u.par", ParText("R ", "0 ", num, den));
+    return dir / "u.fdt";
+}
+
+}  // namespace
+
+// A curve whose coefficient of the degree in the file is 0 keeps K = 1 and
+// its rows as summed; every view still gives the function's own values.
+TEST(Model, ZeroCoefficientOfTheDegreeKeepsTheRowsAsSummed)
+{
+    struct Case {
+        const char* what;
+        std::string (*write)(const TempFolder&);
+        std::vector<TextPiece> numerator, denominator;
+        double tau;  // H = 1 / (1 + tau s)
+    };
+    const std::vector<Case> cases = {
+        {"shorted ladder", ShortedLadder, {Piece(" +1", false, true)},
+         {Piece(" +0.001"), Piece(" s", true, true), Piece(" +1", false, true)}, 1e-3},
+        {"negative leading coefficient", UnstableFirstOrder, {Piece(" +1", false, true)},
+         {Piece("-1"), Piece(" s", true, true), Piece(" +1", false, true)}, -1.0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempFolder dir;
+        FDT f;
+        std::string error;
+        ASSERT_TRUE(f.LoadParFile(c.write(dir), error)) << error;
+        EXPECT_EQ(f.gain[0], 1.0);
+        NumericText t = NumericTextOf(f);
+        EXPECT_EQ(t.gain, "1");
+        EXPECT_EQ(t.numerator, c.numerator);
+        EXPECT_EQ(t.denominator, c.denominator);
+
+        auto h = [&](double w) { return 1.0 / (1.0 + Complex(0.0, w) * c.tau); };
+        f.wStart = 0.01 / std::fabs(c.tau);
+        f.wEnd = 100 / std::fabs(c.tau);
+        f.hzUnits = false;
+        ASSERT_TRUE(f.ComputeGain(error)) << error;
+        for (int u = 0; u < kSampleCount; u += 50)
+            EXPECT_NEAR(f.samples.y[u][0], 20 * std::log10(std::abs(h(f.samples.x[u]))), 1e-9) << u;
+        ASSERT_TRUE(f.ComputePhase(error)) << error;
+        for (int u = 0; u < kSampleCount; u += 50)
+            EXPECT_NEAR(std::remainder(f.samples.y[u][0] - std::arg(h(f.samples.x[u])) * 180 / M_PI, 360.0), 0.0,
+                        1e-9)
+                << u;
+        ASSERT_TRUE(f.ComputeDelay(error)) << error;
+        for (int u = 0; u < kSampleCount; u += 50) {
+            double wt = f.samples.x[u] * c.tau;
+            EXPECT_NEAR(f.samples.y[u][0], c.tau / (1 + wt * wt), std::fabs(c.tau) * 1e-9) << u;
+        }
+        ASSERT_TRUE(f.PreparePoleZero(error)) << error;
+        EXPECT_EQ(f.poleCount[0], 1);
+        EXPECT_EQ(f.zeroCount[0], 0);
+        EXPECT_NEAR(f.Pole(1, 0).real(), -1 / c.tau, 1e-9 / std::fabs(c.tau));
+        // The step's samples are its mean over each step: 1 - e^(-t/tau) averaged.
+        f.endTime = 2 * std::fabs(c.tau);
+        ASSERT_TRUE(f.ComputeTimeResponse(0, error)) << error;
+        double step = f.endTime * 0.005, a = -1 / c.tau;
+        for (int l = 2; l <= 200; l += 66) {
+            double mean = 1 - std::exp(a * (l - 1) * step) * (std::exp(a * step) - 1) / (a * step);
+            EXPECT_NEAR(f.samples.y[l][0], mean, 1e-6) << l;
+        }
+    }
+}
+
 TEST(Model, IdenticallyZeroPolynomialsAreReported)
 {
     // Denominator s R C with C = 0: nothing is left of it.
@@ -345,14 +479,12 @@ TEST(Model, IdenticallyZeroPolynomialsAreReported)
     std::string error;
     ASSERT_TRUE(f.LoadParFile(dir / "z.fdt", error)) << error;
     EXPECT_FALSE(f.ComputePhase(error));
-    EXPECT_EQ(error, Msg::ZeroDenominator);
+    EXPECT_EQ(error, Msg::NoFiniteFunction);
     EXPECT_FALSE(f.ComputeTimeResponse(1, error));
-    EXPECT_EQ(error, Msg::ZeroDenominator);
-    // The gain has no value anywhere: every sample invalid, no range.
-    ASSERT_TRUE(f.ComputeGain(error)) << error;
-    for (int u = 0; u < kSampleCount; ++u)
-        EXPECT_EQ(f.samples.invalid[u][0], 1);
-    EXPECT_EQ(f.samples.dataMax, -1e99);
+    EXPECT_EQ(error, Msg::NoFiniteFunction);
+    // The gain has no value anywhere: it says so as well.
+    EXPECT_FALSE(f.ComputeGain(error));
+    EXPECT_EQ(error, Msg::NoFiniteFunction);
 }
 
 TEST(Model, PhasorIgnoresTheSweepAndUsesSourcePhases)
@@ -371,7 +503,7 @@ TEST(Model, PhasorIgnoresTheSweepAndUsesSourcePhases)
         f.curveCount = curves;
         f.SetViewKind(View::Phasor);
         ASSERT_TRUE(f.EvaluateCoefficients(error)) << error;
-        EXPECT_TRUE(f.phasorValid);
+        EXPECT_TRUE(f.PhasorValid());
         Complex expected = Complex(0.0, 2.0) / Complex(1.0, 1.0);
         EXPECT_NEAR(std::abs(f.phasorResult - expected), 0.0, 1e-12);
     }
@@ -381,7 +513,7 @@ TEST(Model, PhasorIgnoresTheSweepAndUsesSourcePhases)
     LoadRational(g, other, {1.0}, {0.0, 1.0});
     g.wStart = 0;
     ASSERT_TRUE(g.ComputePhasor(error)) << error;
-    EXPECT_FALSE(g.phasorValid);
+    EXPECT_FALSE(g.PhasorValid());
 }
 
 TEST(Model, SetViewKindClearsTheZoomOnlyOnAChange)

@@ -155,6 +155,8 @@ TEST(PhasorText, ValueMagnitudeAndAngle)
         {{-2, 0}, "-2 - j 0  =  2  arg(180\xB0)"},
         {{-2, -0.0}, "-2 - j 0  =  2  arg(180\xB0)"},
         {{0, 0}, "0 - j 0  =  0  arg(0\xB0)"},
+        {{-0.0, 0}, "0 - j 0  =  0  arg(0\xB0)"},
+        {{-0.0, -0.0}, "0 - j 0  =  0  arg(0\xB0)"},
         {{-1e-13, 5}, "0 + j 5  =  5  arg(90\xB0)"},
         // The angle and magnitude come from the value before its parts are rounded.
         {{2, 1e-13}, "2 - j 0  =  2  arg(2.8648e-12\xB0)"},

@@ -198,6 +198,20 @@ TEST(PlotMouse, InvalidSampleReadsEmpty)
     EXPECT_EQ(r.clientHeight, 58 + 21);
 }
 
+// The impulse response of -(s + 1) / (s + 1) after its impulse is 0 through
+// a negative gain: it reads as the zero of any other curve.
+TEST(PlotMouse, AZeroSampleReadsZero)
+{
+    TempFolder dir;
+    FDT f;
+    LoadRational(f, dir, {-1, -1}, {1, 1});
+    f.endTime = 1;
+    std::string error;
+    ASSERT_TRUE(f.ComputeTimeResponse(1, error)) << error;
+    ASSERT_EQ(f.samples.y[100][0], 0.0);
+    EXPECT_EQ(ReadoutsAt(f, 100).texts[1], "0");
+}
+
 TEST(PlotMouse, PrintingKeepsTheScreenFrame)
 {
     Window w(false);

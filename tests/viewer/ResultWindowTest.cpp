@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "DrawLog.h"
 #include "ViewFixtures.h"
 #include "viewer/Messages.h"
 #include "viewer/NumericText.h"
@@ -15,6 +16,27 @@ struct Opened {
     FakeHost host;
     ResultWindow window{host};
 };
+
+// Every computed view shows the text in an error box and falls back to the
+// Symbolic text; both tables of the value list give it and stay unfilled.
+void ExpectEveryComputedViewReports(Opened& w, const std::string& text)
+{
+    for (int kind : {View::Gain, View::Loss, View::Phase, View::Delay, View::PoleZero, View::Step, View::Impulse}) {
+        SCOPED_TRACE(kind);
+        w.host.errors.clear();
+        w.window.ShowView(kind);
+        ASSERT_EQ(w.host.errors, std::vector<std::string>{text});
+        EXPECT_EQ(w.window.Model().GetViewKind(), View::Symbolic);
+        EXPECT_TRUE(w.window.controls.memoVisible);
+    }
+    std::string error;
+    ListTable table;
+    EXPECT_FALSE(FillValueTable(w.window.Model(), NewListSettings("1", "10", true), table, error));
+    EXPECT_EQ(error, text);
+    EXPECT_FALSE(FillPoleZeroTable(w.window.Model(), table, error));
+    EXPECT_EQ(error, text);
+    EXPECT_FALSE(table.visible);
+}
 
 }  // namespace
 
@@ -142,18 +164,18 @@ TEST(ResultWindow, PhasorAtAPoleOrWithValuesThatAreNoNumbers)
     TempFolder dir;
     Opened w(WriteFunction(dir, "i", "V1 R C", "1 1000 1e-6", {{1, 0, {0}}}, {{1, 1, {1, 2}}}), Remembered("0"));
     w.window.ShowView(View::Phasor);
-    EXPECT_FALSE(w.window.Model().phasorValid);
+    EXPECT_FALSE(w.window.Model().PhasorValid());
     EXPECT_TRUE(w.host.errors.empty());
     EXPECT_EQ(w.window.controls.caption, "i.fdt - Phasor");
     w.window.controls.start = "1";
     w.window.ValTxClick();
-    EXPECT_TRUE(w.window.Model().phasorValid);
+    EXPECT_TRUE(w.window.Model().PhasorValid());
     // A value that is no finite number is refused: the phasor stays.
     w.window.controls.grid[1].value = "nan";
     w.window.ValTxClick();
     EXPECT_EQ(w.host.messages, std::vector<std::string>{"'nan' is not a valid floating point value"});
     EXPECT_EQ(w.window.Model().GetCompo(1).value, 1000);
-    EXPECT_TRUE(w.window.Model().phasorValid);
+    EXPECT_TRUE(w.window.Model().PhasorValid());
 }
 
 // Values whose products overflow a double leave no finite coefficient: every
@@ -163,20 +185,77 @@ TEST(ResultWindow, CoefficientsBeyondADoubleAreReported)
     TempFolder dir;
     Opened w(WriteLowPass(dir));
     w.window.controls.grid = {{"R", "1e300"}, {"C", "1e300"}};
+    ExpectEveryComputedViewReports(w, Msg::NotFiniteCoefficients);
+}
+
+// R1 + s R2 over nothing when both are 0: no view shows a value, each says
+// why, and the window shows the function again once a value is back.
+TEST(ResultWindow, AVanishingDenominatorIsReportedByEveryView)
+{
+    TempFolder dir;
+    Opened w(WriteFunction(dir, "v", "R1 R2", "1000 1000", {{4.7e5, 0, {}}}, {{1, 0, {0}}, {1, 1, {1}}}));
+    ResultControls& c = w.window.controls;
+    c.grid = {{"R1", "0"}, {"R2", "0"}};
+    ExpectEveryComputedViewReports(w, Msg::NoFiniteFunction);
+    w.host.errors.clear();
+    for (int kind : {View::Numeric, View::Phasor}) {
+        SCOPED_TRACE(kind);
+        w.window.ShowView(kind);
+        EXPECT_TRUE(w.host.errors.empty());
+        DrawLog log;
+        ASSERT_TRUE(w.window.Paint(log, 700, 480));
+        std::vector<std::string> texts;
+        for (const DrawLog::Text& t : log.texts)
+            texts.push_back(t.text);
+        EXPECT_EQ(texts.back(), Msg::NoFiniteFunction);
+        EXPECT_EQ(texts.size(), kind == View::Numeric ? 1u : 2u);  // the Phasor's frequency stays
+        EXPECT_TRUE(log.strokes.empty());
+    }
+    // One value back: every view has its function again, the Numeric view at
+    // the next Refresh.
+    w.window.ShowView(View::Numeric);
+    c.grid[1].value = "1000";
+    w.window.ValTxClick();
+    EXPECT_EQ(NumericTextOf(w.window.Model()).gain, "470");
+    DrawLog log;
+    ASSERT_TRUE(w.window.Paint(log, 700, 480));
+    EXPECT_FALSE(log.Find(Msg::NoFiniteFunction));
+    w.window.ShowView(View::Phasor);
+    EXPECT_TRUE(w.window.Model().PhasorValid());
     for (int kind : {View::Gain, View::Loss, View::Phase, View::Delay, View::PoleZero, View::Step, View::Impulse}) {
         SCOPED_TRACE(kind);
-        w.host.errors.clear();
         w.window.ShowView(kind);
-        ASSERT_EQ(w.host.errors, std::vector<std::string>{Msg::NotFiniteCoefficients});
-        EXPECT_EQ(w.window.Model().GetViewKind(), View::Symbolic);
+        EXPECT_EQ(w.window.Model().GetViewKind(), kind);
     }
+    EXPECT_TRUE(w.host.errors.empty());
     std::string error;
     ListTable table;
-    ListSettings settings = NewListSettings("1", "10", true);
-    EXPECT_FALSE(FillValueTable(w.window.Model(), settings, table, error));
-    EXPECT_EQ(error, Msg::NotFiniteCoefficients);
-    EXPECT_FALSE(FillPoleZeroTable(w.window.Model(), table, error));
-    EXPECT_EQ(error, Msg::NotFiniteCoefficients);
+    EXPECT_TRUE(FillPoleZeroTable(w.window.Model(), table, error)) << error;
+}
+
+// One curve of a sweep: the grid shows the swept value, and an edit of it counts.
+TEST(ResultWindow, OneCurveSweepIsTheValueInTheGrid)
+{
+    TempFolder dir;
+    Opened w(WriteLowPass(dir, {"10 10000 0.01", "0", "0 2000 0 0 0 0"}));
+    ResultControls& c = w.window.controls;
+    EXPECT_EQ(c.grid[0], (GridRow{"R", "0"}));
+    w.window.ShowView(View::Numeric);
+    NumericText t = NumericTextOf(w.window.Model());
+    EXPECT_TRUE(t.constant);
+    EXPECT_EQ(t.gain, "1");
+    c.grid[0].value = "2000";
+    w.window.ValTxClick();
+    EXPECT_EQ(NumericTextOf(w.window.Model()).gain, "500");
+    // A sweep emptied in the dialog: the component keeps the value it shows.
+    ParamDialogState dialog = w.window.ParameterDialog();
+    dialog.edits = {"3000", "4000", "", "", "", ""};
+    w.window.ParameterDone(true, dialog);
+    ASSERT_EQ(w.window.Model().curveCount, 2);
+    DeleteAllValues(dialog);
+    w.window.ParameterDone(true, dialog);
+    EXPECT_EQ(c.grid[0], (GridRow{"R", "2000"}));
+    EXPECT_EQ(NumericTextOf(w.window.Model()).gain, "500");
 }
 
 TEST(ResultWindow, SweptComponentShowsParamAndIsNotReadBack)

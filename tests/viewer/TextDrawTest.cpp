@@ -75,7 +75,7 @@ TEST(TextDraw, PoleOnTheImaginaryAxisShowsAMessage)
     f.SetViewKind(View::Phasor);
     std::string error;
     ASSERT_TRUE(f.PrepareNumeric(error)) << error;
-    EXPECT_FALSE(f.phasorValid);
+    EXPECT_FALSE(f.PhasorValid());
     DrawLog log;
     f.Draw(log, 700, 480);
     EXPECT_EQ(log.TextsAt(50), (std::vector<std::string>{Msg::NoFiniteValue}));

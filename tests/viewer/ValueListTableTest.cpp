@@ -51,6 +51,38 @@ TEST(ValueListTable, AZeroOfTransmissionLeavesItsDecibelCellEmpty)
     EXPECT_EQ(table.cells[2][2], ListCellText(20 * std::log10(std::abs(Complex(0, 2 * M_PI) / Complex(1, 2 * M_PI)))));
 }
 
+// Rows where the value lies on the negative real axis, or is zero, reach
+// the angle with zero parts of either sign: the angle is the same in each.
+TEST(ValueListTable, AnglesOnTheRealAxisAreTheSameInEveryRow)
+{
+    struct Case {
+        const char* what;
+        std::vector<FileTerm> num;
+        std::vector<std::string> angles;  // deg, rad
+    };
+    const std::vector<FileTerm> quadratic = {{1, 0, {}}, {1, 1, {}}, {1, 2, {}}};
+    const std::vector<Case> cases = {
+        {"minus one", {{-1, 0, {}}, {-1, 1, {}}, {-1, 2, {}}}, {"180", "3.1416"}},
+        {"zero", {{1, 0, {0}}}, {"0", "0"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempFolder dir;
+        WriteFdtFile(dir / "a.fdt", c.num, quadratic);
+        WriteBytes(dir / "a.par", ParText("R ", "0 ", c.num, quadratic));
+        FDT f;
+        std::string error;
+        ASSERT_TRUE(f.LoadParFile(dir / "a.fdt", error)) << error;
+        ListTable table;
+        ListSettings s = Settings("0.1", "100", "1", Stepping::Dec, {2, 3});
+        s.hz = false;
+        ASSERT_TRUE(FillValueTable(f, s, table, error)) << error;
+        ASSERT_EQ(table.Rows(), 5);
+        for (int row = 1; row < table.Rows(); ++row)
+            EXPECT_EQ(std::vector<std::string>(table.cells[row].begin() + 1, table.cells[row].end()), c.angles) << row;
+    }
+}
+
 TEST(ValueListTable, DecadesInHertz)
 {
     TempFolder dir;

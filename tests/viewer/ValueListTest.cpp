@@ -76,3 +76,17 @@ TEST(ValueList, CountTextAndCells)
     EXPECT_EQ(ListCellText(3.14159265), "3.1416");
     EXPECT_EQ(ListCellText(-0.0), "0");  // the zero of s at the origin, found as -0
 }
+
+TEST(ValueList, AnglesAreInTheHalfOpenTurn)
+{
+    struct Case {
+        Complex h;
+        double rad;
+    };
+    for (const Case& c : {Case{{-2, -0.0}, M_PI}, Case{{-2, 0}, M_PI}, Case{{-0.0, -0.0}, 0}, Case{{-0.0, 0}, 0},
+                          Case{{0, -0.0}, 0}, Case{{-1, -1e-300}, M_PI}, Case{{-0.0, -1}, -M_PI / 2}}) {
+        SCOPED_TRACE(testing::Message() << c.h);
+        EXPECT_EQ(ListValue(ListField::PhaseRad, c.h), c.rad);
+        EXPECT_EQ(ListValue(ListField::PhaseDeg, c.h), c.rad * 180 / M_PI);
+    }
+}
