@@ -4,6 +4,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 
@@ -38,15 +39,30 @@ void ImageCanvas::SetBrush(TColor color) { brush_ = color; }
 
 void ImageCanvas::SetFont(const TFont& font) { font_ = font; }
 
+QRgb ImageCanvas::Mixed(QRgb source, QRgb under) const
+{
+    return mode_ == PenMode::Copy ? source : 0xFF000000u | (~(source ^ under) & 0x00FFFFFFu);
+}
+
 void ImageCanvas::Paint(const std::vector<Pixel>& pixels, TColor color)
 {
     QRgb source = ToRgb(color);
     for (const Pixel& p : pixels) {
         QRgb* line = reinterpret_cast<QRgb*>(image_.scanLine(p.y));
+        line[p.x] = Mixed(source, line[p.x]);
+    }
+}
+
+void ImageCanvas::Paint(const std::vector<Span>& spans, TColor color)
+{
+    QRgb source = ToRgb(color);
+    for (const Span& s : spans) {
+        QRgb* line = reinterpret_cast<QRgb*>(image_.scanLine(s.y));
         if (mode_ == PenMode::Copy)
-            line[p.x] = source;
+            std::fill(line + s.left, line + s.right, source);
         else
-            line[p.x] = 0xFF000000u | (~(source ^ line[p.x]) & 0x00FFFFFFu);
+            for (int x = s.left; x < s.right; ++x)
+                line[x] = Mixed(source, line[x]);
     }
 }
 
@@ -64,8 +80,8 @@ void ImageCanvas::LineTo(int x, int y)
 
 void ImageCanvas::Rectangle(int x1, int y1, int x2, int y2)
 {
-    std::vector<Pixel> border, inside;
-    RectanglePixels(x1, y1, x2, y2, Clip(), border, inside);
+    std::vector<Span> border, inside;
+    RectangleSpans(x1, y1, x2, y2, Clip(), border, inside);
     Paint(border, pen_);
     Paint(inside, brush_);
 }

@@ -39,6 +39,9 @@ public:
 private:
     ClipBox Clip() const { return {image_.width(), image_.height()}; }
     void Paint(const std::vector<Pixel>& pixels, TColor color);
+    void Paint(const std::vector<Span>& spans, TColor color);
+    // A pixel of that colour over the one there, in the pen mode.
+    QRgb Mixed(QRgb source, QRgb under) const;
     QFont QtFont() const;
     QString QtText(const std::string& text) const;
 

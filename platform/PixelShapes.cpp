@@ -137,14 +137,27 @@ std::vector<Pixel> ArcPixels(int x1, int y1, int x2, int y2, int xs, int ys, int
     return pixels;
 }
 
-void RectanglePixels(int x1, int y1, int x2, int y2, ClipBox clip,
-                     std::vector<Pixel>& border, std::vector<Pixel>& inside)
+void RectangleSpans(int x1, int y1, int x2, int y2, ClipBox clip,
+                    std::vector<Span>& border, std::vector<Span>& inside)
 {
     border.clear();
     inside.clear();
     Box box = Ordered(x1, y1, x2, y2);
-    ForEachPixel(box, clip, [&](long long x, long long y, Pixel p) {
-        bool edge = x == box.left || x == box.right - 1 || y == box.top || y == box.bottom - 1;
-        (edge ? border : inside).push_back(p);
-    });
+    Box area = Clipped(box, clip);
+    auto add = [&](std::vector<Span>& spans, long long y, long long from, long long to) {
+        from = std::max(from, area.left);
+        to = std::min(to, area.right);
+        if (from < to)
+            spans.push_back({static_cast<int>(y), static_cast<int>(from), static_cast<int>(to)});
+    };
+    for (long long y = area.top; y < area.bottom; ++y) {
+        if (y == box.top || y == box.bottom - 1) {
+            add(border, y, box.left, box.right);
+            continue;
+        }
+        add(border, y, box.left, box.left + 1);
+        add(inside, y, box.left + 1, box.right - 1);
+        if (box.right - 1 > box.left)
+            add(border, y, box.right - 1, box.right);
+    }
 }

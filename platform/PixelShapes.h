@@ -29,6 +29,14 @@ void EllipsePixels(int x1, int y1, int x2, int y2, ClipBox clip,
 // counter-clockwise (on the screen) to the radial through (xe, ye).
 std::vector<Pixel> ArcPixels(int x1, int y1, int x2, int y2, int xs, int ys, int xe, int ye, ClipBox clip);
 
-// The rectangle's border (one pixel wide) and inside, right and bottom edge excluded.
-void RectanglePixels(int x1, int y1, int x2, int y2, ClipBox clip,
-                     std::vector<Pixel>& border, std::vector<Pixel>& inside);
+// A run of pixels of row y, from x = left to x = right, right excluded.
+struct Span {
+    int y;
+    int left;
+    int right;
+};
+
+// The rectangle's border (one pixel wide) and inside, right and bottom edge
+// excluded, as runs of its rows: a surface-sized fill stays a few runs a row.
+void RectangleSpans(int x1, int y1, int x2, int y2, ClipBox clip,
+                    std::vector<Span>& border, std::vector<Span>& inside);

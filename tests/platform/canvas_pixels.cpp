@@ -16,6 +16,15 @@ bool Unique(std::vector<Pixel> pixels)
     return std::adjacent_find(pixels.begin(), pixels.end()) == pixels.end();
 }
 
+std::vector<Pixel> PixelsOf(const std::vector<Span>& spans)
+{
+    std::vector<Pixel> pixels;
+    for (const Span& s : spans)
+        for (int x = s.left; x < s.right; ++x)
+            pixels.push_back({x, s.y});
+    return pixels;
+}
+
 TEST(CanvasPixels, LinesHitEachPixelOnceAndStopBeforeTheirEnd)
 {
     struct Row {
@@ -38,8 +47,9 @@ TEST(CanvasPixels, LinesHitEachPixelOnceAndStopBeforeTheirEnd)
 
 TEST(CanvasPixels, RectangleBorderAndInsideSplitTheBox)
 {
-    std::vector<Pixel> border, inside;
-    RectanglePixels(15, 14, 10, 10, Big, border, inside);
+    std::vector<Span> borderRuns, insideRuns;
+    RectangleSpans(15, 14, 10, 10, Big, borderRuns, insideRuns);
+    std::vector<Pixel> border = PixelsOf(borderRuns), inside = PixelsOf(insideRuns);
     EXPECT_EQ(border.size(), 14u);
     EXPECT_EQ(inside.size(), 6u);
     for (const Pixel& p : border) {
@@ -48,6 +58,32 @@ TEST(CanvasPixels, RectangleBorderAndInsideSplitTheBox)
         EXPECT_GE(p.y, 10);
         EXPECT_LE(p.y, 13);
     }
+}
+
+// The runs hold each pixel of the box once, on the border when it lies on
+// the box's first or last row or column; clipping only drops pixels.
+TEST(CanvasPixels, RectangleRunsArePixelByPixelTheBox)
+{
+    const ClipBox clip{6, 5};
+    for (int left = -2; left <= 6; ++left)
+        for (int width = 0; width <= 5; ++width)
+            for (int top = -2; top <= 5; ++top)
+                for (int height = 0; height <= 4; ++height) {
+                    const int right = left + width, bottom = top + height;
+                    std::vector<Pixel> border, inside;
+                    for (int y = top; y < bottom; ++y)
+                        for (int x = left; x < right; ++x)
+                            if (clip.Holds(x, y))
+                                (x == left || x == right - 1 || y == top || y == bottom - 1 ? border : inside)
+                                    .push_back({x, y});
+                    std::vector<Span> borderRuns, insideRuns;
+                    RectangleSpans(right, bottom, left, top, clip, borderRuns, insideRuns);
+                    std::vector<Pixel> runBorder = PixelsOf(borderRuns), runInside = PixelsOf(insideRuns);
+                    std::sort(runBorder.begin(), runBorder.end());
+                    std::sort(runInside.begin(), runInside.end());
+                    EXPECT_EQ(runBorder, border) << left << "," << top << " " << width << "x" << height;
+                    EXPECT_EQ(runInside, inside) << left << "," << top << " " << width << "x" << height;
+                }
 }
 
 TEST(CanvasPixels, EllipsesStayInsideTheirBoxAndTouchEverySide)
@@ -103,8 +139,9 @@ TEST(CanvasPixels, ShapesAreClipped)
     std::vector<Pixel> outline, inside;
     EllipsePixels(-100000, -100000, 100000, 100000, small, outline, inside);
     EXPECT_EQ(outline.size() + inside.size(), 100u);
-    RectanglePixels(-5, -5, 3, 3, small, outline, inside);
-    EXPECT_EQ(outline.size() + inside.size(), 9u);
+    std::vector<Span> border, runs;
+    RectangleSpans(-5, -5, 3, 3, small, border, runs);
+    EXPECT_EQ(PixelsOf(border).size() + PixelsOf(runs).size(), 9u);
 }
 
 }  // namespace

@@ -26,13 +26,20 @@ struct Outcome {
 // A Vimlo started and not yet waited for.
 class Launched {
 public:
-    Launched(const std::string& program, const QStringList& arguments, const std::string& workingDir)
+    // Its standard output goes to the file named, if any, instead of a pipe
+    // read here.
+    Launched(const std::string& program, const QStringList& arguments, const std::string& workingDir,
+             const std::string& output = "")
     {
         process_.setProgram(QString::fromStdString(program));
         process_.setArguments(arguments);
         process_.setWorkingDirectory(QString::fromStdString(workingDir));
+        if (!output.empty())
+            process_.setStandardOutputFile(QString::fromStdString(output));
         process_.start();
     }
+    // True once it has ended; waits at most the time given.
+    bool Ended(int ms) { return process_.waitForFinished(ms) || process_.state() == QProcess::NotRunning; }
     // Reads standard output until it holds the text; false after the time.
     bool WaitForOutput(const std::string& text, int ms)
     {
@@ -83,10 +90,11 @@ protected:
         ASSERT_TRUE(endpoint.Listen());
     }
 
-    std::unique_ptr<Launched> Launch(const QStringList& arguments, const std::string& workingDir = "")
+    std::unique_ptr<Launched> Launch(const QStringList& arguments, const std::string& workingDir = "",
+                                     const std::string& output = "")
     {
         return std::make_unique<Launched>(folder / "Vimlo", arguments,
-                                          workingDir.empty() ? folder.Path().string() : workingDir);
+                                          workingDir.empty() ? folder.Path().string() : workingDir, output);
     }
     Outcome Start(const QStringList& arguments, const std::string& workingDir = "")
     {

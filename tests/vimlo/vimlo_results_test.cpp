@@ -1,9 +1,14 @@
 // Vimlo never loses or mixes result files: two runs on one circuit take
 // turns, and a run that fails leaves the folder exactly as it was.
 #include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "engine/Circuito.h"
 #include "engine/app/VimloHost.h"
@@ -112,19 +117,64 @@ TEST_F(VimloTurns, RunsWaitWhileAnotherHoldsTheResults)
     }
 }
 
+// A named pipe that is full, held open at both ends: a program writing to it
+// blocks at its first line.
+class FullPipe {
+public:
+    explicit FullPipe(const std::string& path) : path_(path)
+    {
+        if (::mkfifo(path.c_str(), 0600) != 0)
+            return;
+        reader_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK);
+        writer_ = ::open(path.c_str(), O_WRONLY | O_NONBLOCK);
+        const char byte = 0;
+        while (writer_ >= 0 && ::write(writer_, &byte, 1) == 1) {
+        }
+        full_ = reader_ >= 0 && writer_ >= 0 && errno == EAGAIN;
+    }
+    ~FullPipe()
+    {
+        ::close(writer_);
+        ::close(reader_);
+    }
+    FullPipe(const FullPipe&) = delete;
+    FullPipe& operator=(const FullPipe&) = delete;
+
+    bool Full() const { return full_; }
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
+    int reader_ = -1, writer_ = -1;
+    bool full_ = false;
+};
+
+int PartFiles(const TempFolder& folder)
+{
+    const Names names = folder.Names();
+    return static_cast<int>(
+        std::count_if(names.begin(), names.end(), [](const std::string& name) { return name.ends_with(".part"); }));
+}
+
 // A run killed while it writes leaves its temporaries and lock file; the
-// next run on the circuit removes them and leaves only its own pair.
+// next run on the circuit removes them and leaves only its own pair. The
+// killed run's first line goes to a full pipe, which holds it there with its
+// temporaries made, however fast it would run.
 TEST_F(VimloRun, RunAfterAKilledOneLeavesOnlyItsPair)
 {
     WriteBytes(folder / "tervox.ini", "[SYSTEM]\r\n" + MainLine());
     const std::string circuit = folder / "lad16.crc";
     WriteBytes(circuit, Ladder(16));
-    auto killed = Launch({QString::fromStdString(circuit)});
-    ASSERT_TRUE(killed->WaitForOutput("Denominator:", 60000));
+    TempFolder elsewhere;
+    FullPipe output(elsewhere / "output");
+    ASSERT_TRUE(output.Full());
+    auto killed = Launch({QString::fromStdString(circuit)}, "", output.Path());
+    const auto hung = std::chrono::steady_clock::now() + std::chrono::minutes(2);
+    while (PartFiles(folder) < 2 && !killed->Ended(10) && std::chrono::steady_clock::now() < hung) {
+    }
+    ASSERT_EQ(PartFiles(folder), 2) << "the run ended, or made no temporaries in two minutes";
     killed->Kill();
-    const Names left = folder.Names();
-    EXPECT_EQ(std::count_if(left.begin(), left.end(), [](const std::string& name) { return name.ends_with(".part"); }),
-              2);
+    EXPECT_EQ(PartFiles(folder), 2);
     const Outcome run = Start({QString::fromStdString(circuit)});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out.back(), "Out in: " + folder / "lad16.fdt");

@@ -157,7 +157,10 @@ TEST_F(ElementDialog, TabWalksTheTransistorValues)
     std::vector<std::string> walk;
     AnswerModal([&](QDialog& dialog) {
         auto& grid = static_cast<TFormTransistor&>(dialog);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&grid));
+        // Keys reach only the active window; a transient dialog counts as
+        // active for QWindow as soon as its parent is.
+        ASSERT_TRUE(WaitFor([&] { return QApplication::activeWindow() == &grid; }))
+            << "the dialog never became active";
         grid.Nome->setFocus();
         for (int step = 0; step < 6; ++step) {
             QTest::keyClick(grid.focusWidget(), Qt::Key_Tab);
