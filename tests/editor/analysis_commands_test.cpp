@@ -2,11 +2,11 @@
 // them: naming first, the checks, the circuit file beside the schematic and
 // the engine's command; the engine's core analyses what was written.
 #include "Boards.h"
-#include "editor/AnalysisCommands.h"
-#include "editor/ApproxLine.h"
-#include "editor/EngineCommand.h"
-#include "editor/NetlistCommand.h"
-#include "editor/SubcircuitFiles.h"
+#include "editor/commands/AnalysisCommands.h"
+#include "editor/analysis/ApproxLine.h"
+#include "editor/analysis/EngineCommand.h"
+#include "editor/commands/NetlistCommand.h"
+#include "editor/files/SubcircuitFiles.h"
 #include "formats/Paths.h"
 #include "platform/StartProgram.h"
 #include "tests/support/EngineRun.h"

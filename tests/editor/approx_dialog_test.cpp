@@ -2,8 +2,8 @@
 // they make, and that line on its way through the circuit file to the engine.
 #include "Boards.h"
 #include "tests/support/EngineRun.h"
-#include "editor/ApproxLine.h"
-#include "editor/CircuitWriter.h"
+#include "editor/analysis/ApproxLine.h"
+#include "editor/circuit/CircuitWriter.h"
 #include "formats/Paths.h"
 #include "tests/support/TempFolder.h"
 

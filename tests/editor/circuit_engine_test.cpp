@@ -2,7 +2,7 @@
 // analysed by the engine's core; the network function against the circuit's
 // hand-written small-signal formula.
 #include "CircuitBoard.h"
-#include "editor/CircuitWriter.h"
+#include "editor/circuit/CircuitWriter.h"
 #include "formats/Paths.h"
 #include "tests/support/EngineRun.h"
 #include "tests/support/TempFolder.h"

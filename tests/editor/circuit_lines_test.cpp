@@ -1,7 +1,7 @@
 // The circuit-file lines of each kind of schematic part.
 #include "TestSupport.h"
-#include "editor/CircuitFields.h"
-#include "editor/PartLines.h"
+#include "editor/circuit/CircuitFields.h"
+#include "editor/circuit/PartLines.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "RecordingCanvas.h"
 #include "TestSupport.h"
-#include "editor/GCompo.h"
+#include "editor/elements/GCompo.h"
 #include "platform/ImageCanvas.h"
 
 #include <gtest/gtest.h>

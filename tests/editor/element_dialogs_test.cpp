@@ -1,7 +1,7 @@
 // The element property dialogs: what they show, their checks in order, what
 // they write back, and the spreading of values over parts of one name.
 #include "EditorHarness.h"
-#include "editor/PartList.h"
+#include "editor/elements/PartList.h"
 
 #include <gtest/gtest.h>
 

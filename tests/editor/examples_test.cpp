@@ -4,8 +4,8 @@
 #include "EditorHarness.h"
 #include "ExampleDrawings.h"
 #include "TestSupport.h"
-#include "editor/CircuitWriter.h"
-#include "editor/Picture.h"
+#include "editor/circuit/CircuitWriter.h"
+#include "editor/drawing/Picture.h"
 #include "formats/Paths.h"
 #include "tests/support/EngineRun.h"
 

@@ -1,5 +1,5 @@
 // Whole-text integers with a fallback, as the framework reads them.
-#include "editor/IntText.h"
+#include "editor/circuit/IntText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "RecordingCanvas.h"
-#include "editor/NodeNumbering.h"
+#include "editor/numbering/NodeNumbering.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Automatic names, the names a file can hold, the subcircuit list and the
 // question before a window closes.
 #include "TestSupport.h"
-#include "editor/CloseQuery.h"
-#include "editor/PartList.h"
-#include "editor/PartNames.h"
-#include "editor/SubcircuitList.h"
+#include "editor/commands/CloseQuery.h"
+#include "editor/elements/PartList.h"
+#include "editor/elements/PartNames.h"
+#include "editor/subcircuits/SubcircuitList.h"
 
 #include <gtest/gtest.h>
 

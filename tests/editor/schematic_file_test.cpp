@@ -1,8 +1,8 @@
 #include "RecordingCanvas.h"
 #include "TestSupport.h"
-#include "editor/NodeNumbering.h"
-#include "editor/SchematicFile.h"
-#include "editor/SubcktSymbol.h"
+#include "editor/numbering/NodeNumbering.h"
+#include "editor/files/SchematicFile.h"
+#include "editor/elements/SubcktSymbol.h"
 #include "platform/ImageCanvas.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Renders every element in all eight orientations, with labels and node labels,
 // to a PNG in the build's test folder, so that the drawing can be looked at.
 #include "TestSupport.h"
-#include "editor/NodeNumbering.h"
+#include "editor/numbering/NodeNumbering.h"
 #include "platform/ImageCanvas.h"
 
 #include <gtest/gtest.h>

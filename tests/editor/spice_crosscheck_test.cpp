@@ -2,10 +2,10 @@
 // circuit file through the engine and the viewer's evaluation of its network
 // function, and the SPICE export through ngspice's AC analysis.
 #include "CircuitBoard.h"
-#include "editor/CircuitWriter.h"
-#include "editor/SpiceNetlist.h"
-#include "editor/SpiceRun.h"
-#include "editor/SubcircuitFiles.h"
+#include "editor/circuit/CircuitWriter.h"
+#include "editor/spice/SpiceNetlist.h"
+#include "editor/spice/SpiceRun.h"
+#include "editor/files/SubcircuitFiles.h"
 #include "formats/NumberText.h"
 #include "formats/Paths.h"
 #include "formats/TextFile.h"

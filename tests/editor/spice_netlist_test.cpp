@@ -1,9 +1,9 @@
 #include "Boards.h"
 #include "NetlistSupport.h"
 #include "RecordingCanvas.h"
-#include "editor/SpiceNetlist.h"
-#include "editor/SpiceRun.h"
-#include "editor/SubcircuitFiles.h"
+#include "editor/spice/SpiceNetlist.h"
+#include "editor/spice/SpiceRun.h"
+#include "editor/files/SubcircuitFiles.h"
 #include "formats/TextFile.h"
 #include "tests/support/TempFolder.h"
 

@@ -2,10 +2,10 @@
 // Save As and Run Spice; a netlist exported and run through ngspice against
 // the engine's network function of the same schematic.
 #include "Boards.h"
-#include "editor/AnalysisCommands.h"
-#include "editor/NetlistCommand.h"
-#include "editor/SpiceRun.h"
-#include "editor/SpiceWindowModel.h"
+#include "editor/commands/AnalysisCommands.h"
+#include "editor/commands/NetlistCommand.h"
+#include "editor/spice/SpiceRun.h"
+#include "editor/commands/SpiceWindowModel.h"
 #include "formats/Paths.h"
 #include "tests/support/EngineRun.h"
 #include "tests/support/NgspiceRaw.h"

@@ -2,11 +2,11 @@
 // of window; a saved subcircuit placed and analysed against the same circuit
 // drawn flat.
 #include "CircuitBoard.h"
-#include "editor/AnalysisCommands.h"
-#include "editor/NetlistCommand.h"
-#include "editor/SchematicFile.h"
-#include "editor/SubcircuitFiles.h"
-#include "editor/SubcircuitSave.h"
+#include "editor/commands/AnalysisCommands.h"
+#include "editor/commands/NetlistCommand.h"
+#include "editor/files/SchematicFile.h"
+#include "editor/files/SubcircuitFiles.h"
+#include "editor/commands/SubcircuitSave.h"
 #include "formats/Paths.h"
 #include "tests/support/EngineRun.h"
 #include "tests/support/TempFolder.h"

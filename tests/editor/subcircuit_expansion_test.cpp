@@ -1,9 +1,9 @@
 // Subcircuit instances expanded into renamed and renumbered element lines.
 #include "CircuitBoard.h"
 #include "TestSupport.h"
-#include "editor/CircuitWriter.h"
-#include "editor/PartLines.h"
-#include "editor/SubcktExpansion.h"
+#include "editor/circuit/CircuitWriter.h"
+#include "editor/circuit/PartLines.h"
+#include "editor/circuit/SubcktExpansion.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "NetlistSupport.h"
 #include "RecordingCanvas.h"
-#include "editor/SubcircuitFiles.h"
-#include "editor/SubcktLayout.h"
+#include "editor/files/SubcircuitFiles.h"
+#include "editor/subcircuits/SubcktLayout.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "RecordingCanvas.h"
-#include "editor/GCompo.h"
+#include "editor/elements/GCompo.h"
 #include "formats/NumberText.h"
 
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include "editor/EngineCommand.h"
+#include "editor/analysis/EngineCommand.h"
 #include "formats/Handshake.h"
 #include "formats/Paths.h"
 #include "platform/IniFile.h"
