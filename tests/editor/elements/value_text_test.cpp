@@ -1,4 +1,4 @@
-#include "RecordingCanvas.h"
+#include "tests/editor/RecordingCanvas.h"
 #include "editor/elements/GCompo.h"
 #include "formats/NumberText.h"
 

@@ -1,5 +1,5 @@
 // Selecting by click and rubber band, dragging, deleting, and where dropped parts end.
-#include "EditorHarness.h"
+#include "tests/editor/EditorHarness.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Renders every element in all eight orientations, with labels and node labels,
 // to a PNG in the build's test folder, so that the drawing can be looked at.
-#include "TestSupport.h"
+#include "tests/editor/TestSupport.h"
 #include "editor/numbering/NodeNumbering.h"
 #include "platform/ImageCanvas.h"
 

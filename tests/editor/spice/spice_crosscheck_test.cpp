@@ -1,7 +1,7 @@
 // Two roads out of one drawn schematic must give the same response: the
 // circuit file through the engine and the viewer's evaluation of its network
 // function, and the SPICE export through ngspice's AC analysis.
-#include "CircuitBoard.h"
+#include "tests/editor/CircuitBoard.h"
 #include "editor/circuit/CircuitWriter.h"
 #include "editor/spice/SpiceNetlist.h"
 #include "editor/spice/SpiceRun.h"

@@ -1,5 +1,5 @@
 // Copy, cut and paste through the clipboard that all windows share.
-#include "EditorHarness.h"
+#include "tests/editor/EditorHarness.h"
 
 #include <gtest/gtest.h>
 

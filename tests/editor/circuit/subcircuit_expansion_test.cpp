@@ -1,6 +1,6 @@
 // Subcircuit instances expanded into renamed and renumbered element lines.
-#include "CircuitBoard.h"
-#include "TestSupport.h"
+#include "tests/editor/CircuitBoard.h"
+#include "tests/editor/TestSupport.h"
 #include "editor/circuit/CircuitWriter.h"
 #include "editor/circuit/PartLines.h"
 #include "editor/circuit/SubcktExpansion.h"

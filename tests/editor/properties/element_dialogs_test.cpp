@@ -1,6 +1,6 @@
 // The element property dialogs: what they show, their checks in order, what
 // they write back, and the spreading of values over parts of one name.
-#include "EditorHarness.h"
+#include "tests/editor/EditorHarness.h"
 #include "editor/elements/PartList.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The circuit file of a schematic: its lines, the checks before writing and
 // the safe write.
-#include "Boards.h"
+#include "tests/editor/Boards.h"
 #include "editor/circuit/CircuitWriter.h"
 #include "editor/analysis/EngineCommand.h"
 #include "tests/support/TempFolder.h"

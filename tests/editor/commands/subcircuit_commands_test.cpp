@@ -1,7 +1,7 @@
 // The subcircuit save of a subcircuit window and "Spice Netlist" in both kinds
 // of window; a saved subcircuit placed and analysed against the same circuit
 // drawn flat.
-#include "CircuitBoard.h"
+#include "tests/editor/CircuitBoard.h"
 #include "editor/commands/AnalysisCommands.h"
 #include "editor/commands/NetlistCommand.h"
 #include "editor/files/SchematicFile.h"

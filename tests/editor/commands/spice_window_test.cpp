@@ -1,7 +1,7 @@
 // The SPICE window's model: the memo and its analysis line, the settings,
 // Save As and Run Spice; a netlist exported and run through ngspice against
 // the engine's network function of the same schematic.
-#include "Boards.h"
+#include "tests/editor/Boards.h"
 #include "editor/commands/AnalysisCommands.h"
 #include "editor/commands/NetlistCommand.h"
 #include "editor/spice/SpiceRun.h"

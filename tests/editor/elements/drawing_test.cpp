@@ -1,5 +1,5 @@
-#include "RecordingCanvas.h"
-#include "TestSupport.h"
+#include "tests/editor/RecordingCanvas.h"
+#include "tests/editor/TestSupport.h"
 #include "editor/elements/GCompo.h"
 #include "platform/ImageCanvas.h"
 

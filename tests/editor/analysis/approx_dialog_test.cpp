@@ -1,6 +1,6 @@
 // The approximated-analysis entries: their checks in order, the ".APP" line
 // they make, and that line on its way through the circuit file to the engine.
-#include "Boards.h"
+#include "tests/editor/Boards.h"
 #include "tests/support/EngineRun.h"
 #include "editor/analysis/ApproxLine.h"
 #include "editor/circuit/CircuitWriter.h"

@@ -1,5 +1,5 @@
 // The circuit-file lines of each kind of schematic part.
-#include "TestSupport.h"
+#include "tests/editor/TestSupport.h"
 #include "editor/circuit/CircuitFields.h"
 #include "editor/circuit/PartLines.h"
 

@@ -1,4 +1,4 @@
-#include "RecordingCanvas.h"
+#include "tests/editor/RecordingCanvas.h"
 #include "editor/numbering/NodeNumbering.h"
 
 #include <gtest/gtest.h>

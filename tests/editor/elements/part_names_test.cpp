@@ -1,6 +1,6 @@
 // Automatic names, the names a file can hold, the subcircuit list and the
 // question before a window closes.
-#include "TestSupport.h"
+#include "tests/editor/TestSupport.h"
 #include "editor/commands/CloseQuery.h"
 #include "editor/elements/PartList.h"
 #include "editor/elements/PartNames.h"

@@ -1,7 +1,7 @@
 // "Complete Analysis" and "Approximate Analysis" as the schematic window runs
 // them: naming first, the checks, the circuit file beside the schematic and
 // the engine's command; the engine's core analyses what was written.
-#include "Boards.h"
+#include "tests/editor/Boards.h"
 #include "editor/commands/AnalysisCommands.h"
 #include "editor/analysis/ApproxLine.h"
 #include "editor/analysis/EngineCommand.h"

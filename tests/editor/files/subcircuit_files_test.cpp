@@ -1,5 +1,5 @@
-#include "NetlistSupport.h"
-#include "RecordingCanvas.h"
+#include "tests/editor/NetlistSupport.h"
+#include "tests/editor/RecordingCanvas.h"
 #include "editor/files/SubcircuitFiles.h"
 #include "editor/subcircuits/SubcktLayout.h"
 #include "tests/support/TempFolder.h"

@@ -1,6 +1,6 @@
 // Placing parts with the mouse: repeated placement, rotation, wires, the grid,
 // transistor and subcircuit tools, texts.
-#include "EditorHarness.h"
+#include "tests/editor/EditorHarness.h"
 #include "editor/subcircuits/SubcircuitList.h"
 
 #include <gtest/gtest.h>
