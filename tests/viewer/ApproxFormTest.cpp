@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "ViewFixtures.h"
-#include "viewer/ApproxForm.h"
-#include "viewer/Messages.h"
+#include "viewer/approx/ApproxForm.h"
+#include "viewer/model/Messages.h"
 
 TEST(ApproxForm, TheTwoBoxesAreOneChoice)
 {

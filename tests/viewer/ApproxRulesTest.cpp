@@ -7,7 +7,7 @@
 
 #include "ApproxSupport.h"
 #include "Support.h"
-#include "viewer/Messages.h"
+#include "viewer/model/Messages.h"
 
 namespace {
 

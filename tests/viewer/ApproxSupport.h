@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "viewer/Approx.h"
+#include "viewer/approx/Approx.h"
 
 struct RawTerm {
     std::string bytes;  // the whole record

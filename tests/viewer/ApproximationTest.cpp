@@ -12,8 +12,8 @@
 #include "formats/Tokens.h"
 #include "tests/support/EngineRun.h"
 #include "tests/support/TempFolder.h"
-#include "viewer/FDT.h"
-#include "viewer/Progress.h"
+#include "viewer/model/FDT.h"
+#include "viewer/model/Progress.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 
 #include "Support.h"
 #include "tests/support/EngineRun.h"
-#include "viewer/Messages.h"
-#include "viewer/ValueListTable.h"
+#include "viewer/model/Messages.h"
+#include "viewer/values/ValueListTable.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "DrawLog.h"
 #include "ViewFixtures.h"
 #include "platform/ImageCanvas.h"
-#include "viewer/PlotPen.h"
+#include "viewer/plots/PlotPen.h"
 
 namespace {
 

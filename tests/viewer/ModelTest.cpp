@@ -6,8 +6,8 @@
 
 #include "Support.h"
 #include "tests/support/EngineRun.h"
-#include "viewer/Messages.h"
-#include "viewer/NumericText.h"
+#include "viewer/model/Messages.h"
+#include "viewer/texts/NumericText.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "Support.h"
 #include "tests/support/EngineRun.h"
-#include "viewer/NumericText.h"
+#include "viewer/texts/NumericText.h"
 
 namespace {
 

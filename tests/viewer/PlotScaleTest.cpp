@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <string>
 
-#include "viewer/FDT.h"
-#include "viewer/PlotScale.h"
+#include "viewer/model/FDT.h"
+#include "viewer/plots/PlotScale.h"
 
 namespace {
 

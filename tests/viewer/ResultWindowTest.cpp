@@ -2,9 +2,9 @@
 
 #include "DrawLog.h"
 #include "ViewFixtures.h"
-#include "viewer/Messages.h"
-#include "viewer/NumericText.h"
-#include "viewer/ValueListTable.h"
+#include "viewer/model/Messages.h"
+#include "viewer/texts/NumericText.h"
+#include "viewer/values/ValueListTable.h"
 
 namespace {
 

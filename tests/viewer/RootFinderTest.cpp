@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "Support.h"
-#include "viewer/Messages.h"
-#include "viewer/RootFinder.h"
+#include "viewer/model/Messages.h"
+#include "viewer/responses/RootFinder.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include "Support.h"
 #include "formats/NumberText.h"
 #include "tests/support/EngineRun.h"
-#include "viewer/Messages.h"
-#include "viewer/SOP.h"
-#include "viewer/SymbolicFile.h"
+#include "viewer/model/Messages.h"
+#include "viewer/texts/SOP.h"
+#include "viewer/texts/SymbolicFile.h"
 
 namespace {
 

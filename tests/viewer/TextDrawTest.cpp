@@ -2,8 +2,8 @@
 
 #include "DrawLog.h"
 #include "ViewFixtures.h"
-#include "viewer/Messages.h"
-#include "viewer/PlotPen.h"
+#include "viewer/model/Messages.h"
+#include "viewer/plots/PlotPen.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "Support.h"
-#include "viewer/Messages.h"
+#include "viewer/model/Messages.h"
 
 TEST(Time, SamplesAreTheMeanOfTheResponseOverEachStep)
 {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "ViewFixtures.h"
-#include "viewer/Messages.h"
-#include "viewer/ValueListTable.h"
+#include "viewer/model/Messages.h"
+#include "viewer/values/ValueListTable.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "viewer/Messages.h"
-#include "viewer/ValueList.h"
+#include "viewer/model/Messages.h"
+#include "viewer/values/ValueList.h"
 
 TEST(ValueList, RowsOfTheSteppings)
 {

@@ -13,7 +13,7 @@
 #include "tests/editor/app/Frame.h"
 #include "tests/editor/app/ResultWindows.h"
 #include "tests/support/NetworkFiles.h"
-#include "viewer/FDT.h"
+#include "viewer/model/FDT.h"
 #include "viewer/app/ChildWin.h"
 
 namespace {

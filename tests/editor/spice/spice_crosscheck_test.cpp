@@ -12,7 +12,7 @@
 #include "tests/support/EngineRun.h"
 #include "tests/support/NgspiceRaw.h"
 #include "tests/support/TempFolder.h"
-#include "viewer/FDT.h"
+#include "viewer/model/FDT.h"
 
 #include <gtest/gtest.h>
 
