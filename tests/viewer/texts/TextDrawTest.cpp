@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "DrawLog.h"
-#include "ViewFixtures.h"
+#include "tests/viewer/DrawLog.h"
+#include "tests/viewer/ViewFixtures.h"
 #include "viewer/model/Messages.h"
 #include "viewer/plots/PlotPen.h"
 

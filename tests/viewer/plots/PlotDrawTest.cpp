@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "DrawLog.h"
-#include "ViewFixtures.h"
+#include "tests/viewer/DrawLog.h"
+#include "tests/viewer/ViewFixtures.h"
 #include "platform/ImageCanvas.h"
 #include "viewer/plots/PlotPen.h"
 

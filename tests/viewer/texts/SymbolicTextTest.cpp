@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <sstream>
 
-#include "Support.h"
+#include "tests/viewer/Support.h"
 #include "formats/NumberText.h"
 #include "tests/support/EngineRun.h"
 #include "viewer/model/Messages.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Support.h"
+#include "tests/viewer/Support.h"
 #include "viewer/model/Messages.h"
 #include "viewer/responses/RootFinder.h"
 

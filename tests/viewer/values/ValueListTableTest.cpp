@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ViewFixtures.h"
+#include "tests/viewer/ViewFixtures.h"
 #include "viewer/model/Messages.h"
 #include "viewer/values/ValueListTable.h"
 

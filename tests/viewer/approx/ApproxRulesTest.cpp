@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "ApproxSupport.h"
-#include "Support.h"
+#include "tests/viewer/Support.h"
 #include "viewer/model/Messages.h"
 
 namespace {

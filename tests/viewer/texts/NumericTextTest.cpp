@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Support.h"
+#include "tests/viewer/Support.h"
 #include "tests/support/EngineRun.h"
 #include "viewer/texts/NumericText.h"
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "Support.h"
+#include "tests/viewer/Support.h"
 #include "viewer/model/Messages.h"
 
 TEST(Time, SamplesAreTheMeanOfTheResponseOverEachStep)

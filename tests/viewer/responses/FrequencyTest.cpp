@@ -3,7 +3,7 @@
 #include <cmath>
 #include <functional>
 
-#include "Support.h"
+#include "tests/viewer/Support.h"
 #include "tests/support/EngineRun.h"
 #include "viewer/model/Messages.h"
 #include "viewer/values/ValueListTable.h"

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "Support.h"
+#include "tests/viewer/Support.h"
 #include "tests/support/EngineRun.h"
 #include "viewer/model/Messages.h"
 #include "viewer/texts/NumericText.h"
