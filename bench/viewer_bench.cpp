@@ -16,8 +16,8 @@
 #include "formats/BinaryFile.h"
 #include "formats/Term.h"
 #include "formats/TextFile.h"
-#include "viewer/Approx.h"
-#include "viewer/FDT.h"
+#include "viewer/approx/Approx.h"
+#include "viewer/model/FDT.h"
 
 namespace {
 

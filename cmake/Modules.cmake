@@ -1,8 +1,21 @@
-# A library made of every .cpp file of one folder (its subfolders are other
-# libraries). EXCLUDE leaves files of the folder out; QT runs moc on it.
+# The .cpp files of one folder and of its subfolders but app/ (a folder of
+# windows, made into a library of its own).
+function(tervox_sources out folder)
+  get_filename_component(folder ${folder} ABSOLUTE)
+  file(GLOB sources CONFIGURE_DEPENDS ${folder}/*.cpp)
+  file(GLOB nested RELATIVE ${folder} CONFIGURE_DEPENDS ${folder}/*/*.cpp)
+  list(FILTER nested EXCLUDE REGEX "^app/")
+  foreach(file ${nested})
+    list(APPEND sources ${folder}/${file})
+  endforeach()
+  set(${out} ${sources} PARENT_SCOPE)
+endfunction()
+
+# A library made of every .cpp file of one folder and its subfolders but app/.
+# EXCLUDE leaves files of the folder out; QT runs moc on it.
 function(tervox_library name folder)
   cmake_parse_arguments(arg "QT" "" "EXCLUDE" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${folder}/*.cpp)
+  tervox_sources(sources ${folder})
   foreach(file ${arg_EXCLUDE})
     list(REMOVE_ITEM sources ${folder}/${file})
   endforeach()
@@ -37,12 +50,13 @@ function(tervox_program program library folder)
 endfunction()
 
 # A test program made of every .cpp file of one folder below tests/ ("editor",
-# "editor/app", ...), named test_<folder> with '/' as '_'. A folder with its
-# own main.cpp (Qt tests, run offscreen) links GTest without its main and runs
-# moc on its test windows. TIMEOUT: seconds per test (default 300).
+# "editor/app", ...) and of its subfolders but app/, named test_<folder> with
+# '/' as '_'. A folder with its own main.cpp (Qt tests, run offscreen) links
+# GTest without its main and runs moc on its test windows. TIMEOUT: seconds
+# per test (default 300).
 function(tervox_test folder)
   cmake_parse_arguments(arg "" "TIMEOUT" "" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp)
+  tervox_sources(sources ${CMAKE_CURRENT_SOURCE_DIR}/${folder})
   if(NOT sources)
     return()
   endif()

@@ -1,7 +1,7 @@
 #pragma once
 // What passes between Tervox and Vimlo besides the result files, in one place:
 // - Tervox starts the engine EngineProgram from its own folder with the
-//   circuit file's path as its one argument (editor/EngineCommand.h); Vimlo
+//   circuit file's path as its one argument (editor/analysis/EngineCommand.h); Vimlo
 //   takes its whole command-line tail as that path.
 // - Both use tervox.ini beside them, section kIniSection. At start Tervox
 //   writes the number of its message endpoint under kMainKey. At the end of a

@@ -1,7 +1,7 @@
 #pragma once
 // The element dialogs a schematic window asks for, shown as the dialogs made
 // once at start; and what a schematic window needs of the long-lived forms.
-#include "editor/ElementDialogs.h"
+#include "editor/properties/ElementDialogs.h"
 
 class TFormApprox;
 class TFormBjtG;

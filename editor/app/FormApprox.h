@@ -4,7 +4,7 @@
 // one use to the next.
 #include <string>
 
-#include "editor/ApproxLine.h"
+#include "editor/analysis/ApproxLine.h"
 #include "editor/app/FixedDialog.h"
 
 class QComboBox;

@@ -1,7 +1,7 @@
 #pragma once
 // TFormEdit: the property dialog of a one-value element (name, value,
 // symbolic flag), made once at start and shown modally for each use.
-#include "editor/ElementForms.h"
+#include "editor/properties/ElementForms.h"
 #include "editor/app/FixedDialog.h"
 
 class QCheckBox;

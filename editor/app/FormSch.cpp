@@ -14,9 +14,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "editor/SubcircuitFiles.h"
-#include "editor/SubcircuitList.h"
-#include "editor/Surface.h"
+#include "editor/files/SubcircuitFiles.h"
+#include "editor/subcircuits/SubcircuitList.h"
+#include "editor/drawing/Surface.h"
 #include "editor/app/ElementDialogWindows.h"
 #include "editor/app/SchematicGlyphs.h"
 #include "editor/app/SpeedGlyphs.h"

@@ -10,8 +10,8 @@
 #include <memory>
 #include <string>
 
-#include "editor/CommandOutcome.h"
-#include "editor/SchematicEditor.h"
+#include "editor/commands/CommandOutcome.h"
+#include "editor/editing/SchematicEditor.h"
 #include "editor/app/SchematicChild.h"
 
 class CanvasView;

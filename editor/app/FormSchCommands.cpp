@@ -3,10 +3,10 @@
 // for names in the frame's save dialogs, shows messages and starts programs.
 #include <QStatusBar>
 
-#include "editor/AnalysisCommands.h"
-#include "editor/NetlistCommand.h"
-#include "editor/SaveRequests.h"
-#include "editor/SubcircuitSave.h"
+#include "editor/commands/AnalysisCommands.h"
+#include "editor/commands/NetlistCommand.h"
+#include "editor/commands/SaveRequests.h"
+#include "editor/commands/SubcircuitSave.h"
 #include "editor/app/ElementDialogWindows.h"
 #include "editor/app/FormApprox.h"
 #include "editor/app/FormSch.h"

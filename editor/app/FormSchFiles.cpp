@@ -5,9 +5,9 @@
 #include <QPrinter>
 #include <QScreen>
 
-#include "editor/CloseQuery.h"
-#include "editor/Picture.h"
-#include "editor/SchematicFile.h"
+#include "editor/commands/CloseQuery.h"
+#include "editor/drawing/Picture.h"
+#include "editor/files/SchematicFile.h"
 #include "editor/app/FormSch.h"
 #include "editor/app/MainForm.h"
 #include "platform/Dialogs.h"

@@ -6,7 +6,7 @@
 // keys "SpiceProg", "DefSym" and "SpiceOptions" of tervox.ini.
 #include <string>
 
-#include "editor/SpiceWindowModel.h"
+#include "editor/commands/SpiceWindowModel.h"
 #include "platform/IniFile.h"
 #include "platform/MdiChild.h"
 

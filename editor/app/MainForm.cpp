@@ -8,7 +8,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "editor/SaveRequests.h"
+#include "editor/commands/SaveRequests.h"
 #include "editor/app/Routing.h"
 #include "editor/app/SpeedGlyphs.h"
 #include "formats/Handshake.h"

@@ -17,7 +17,7 @@
 #include <functional>
 #include <string>
 
-#include "editor/PartClipboard.h"
+#include "editor/editing/PartClipboard.h"
 #include "editor/app/SchematicChild.h"
 #include "platform/Dialogs.h"
 #include "platform/IniFile.h"

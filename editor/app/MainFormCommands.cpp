@@ -7,7 +7,7 @@
 #include "editor/app/Routing.h"
 #include "formats/Paths.h"
 #include "platform/Help.h"
-#include "viewer/FDT.h"
+#include "viewer/model/FDT.h"
 #include "viewer/app/ResultChild.h"
 #include "viewer/app/ValueListChild.h"
 

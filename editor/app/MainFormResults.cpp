@@ -4,7 +4,7 @@
 #include "editor/app/Routing.h"
 #include "formats/Handshake.h"
 #include "formats/Paths.h"
-#include "viewer/FDT.h"
+#include "viewer/model/FDT.h"
 #include "viewer/app/ChildWin.h"
 
 #include <cctype>

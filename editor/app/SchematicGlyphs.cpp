@@ -5,7 +5,7 @@
 #include <QPixmap>
 #include <algorithm>
 
-#include "editor/GCompo.h"
+#include "editor/elements/GCompo.h"
 #include "platform/ImageCanvas.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // Small circuits drawn on the grid, shared by the tests of the writers and
 // the commands.
 #include "CircuitBoard.h"
-#include "editor/CircuitWriter.h"
+#include "editor/circuit/CircuitWriter.h"
 #include "tests/support/TempFolder.h"
 
 #include <complex>

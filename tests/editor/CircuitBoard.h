@@ -2,8 +2,8 @@
 // A schematic built in code: parts placed so that chosen terminals lie on
 // given grid points, and wires between points, as a user would draw them.
 #include "RecordingCanvas.h"
-#include "editor/GOrient.h"
-#include "editor/Schematic.h"
+#include "editor/elements/GOrient.h"
+#include "editor/elements/Schematic.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "ExampleDrawings.h"
 
 #include "EditorHarness.h"
-#include "editor/SchematicFile.h"
-#include "editor/SubcircuitFiles.h"
+#include "editor/files/SchematicFile.h"
+#include "editor/files/SubcircuitFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 // Parts with node numbers set by hand, for the netlist writers.
-#include "editor/Schematic.h"
+#include "editor/elements/Schematic.h"
 
 #include <initializer_list>
 #include <memory>

@@ -1,6 +1,6 @@
 #pragma once
 // Shared fixtures: a subcircuit symbol file in a temporary folder; parts on given nodes.
-#include "editor/GCompo.h"
+#include "editor/elements/GCompo.h"
 #include "tests/support/TempFolder.h"
 
 #include <cstdint>

@@ -6,8 +6,8 @@
 
 #include "tests/support/NetworkFiles.h"
 #include "tests/support/TempFolder.h"
-#include "viewer/FDT.h"
-#include "viewer/Progress.h"
+#include "viewer/model/FDT.h"
+#include "viewer/model/Progress.h"
 
 // Records what a computation tells its wait window; presses Abort at the
 // given call of AbortRequested (0: never).

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "Support.h"
-#include "viewer/ResultWindow.h"
+#include "viewer/window/ResultWindow.h"
 
 // Writes base.fdt and base.par beside each other and returns the .fdt path.
 std::string WriteFunction(const TempFolder& dir, const std::string& base, const std::string& names,

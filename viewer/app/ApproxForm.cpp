@@ -7,7 +7,7 @@
 #include <QRadioButton>
 
 #include "platform/Latin1.h"
-#include "viewer/ApproxForm.h"
+#include "viewer/approx/ApproxForm.h"
 
 TApproxForm* ApproxForm = nullptr;
 

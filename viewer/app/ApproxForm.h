@@ -5,7 +5,7 @@
 // Num./Den. It keeps its entries between runs.
 #include <QDialog>
 
-#include "viewer/Approx.h"
+#include "viewer/approx/Approx.h"
 
 class QCheckBox;
 class QLabel;

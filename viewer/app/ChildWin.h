@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "platform/CanvasView.h"
-#include "viewer/ResultWindow.h"
+#include "viewer/window/ResultWindow.h"
 #include "viewer/app/FormWait.h"
 #include "viewer/app/FrameServices.h"
 #include "viewer/app/ResultChild.h"

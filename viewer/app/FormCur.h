@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <array>
 
-#include "viewer/PlotMouse.h"
+#include "viewer/plots/PlotMouse.h"
 
 class QFrame;
 class QLabel;

@@ -7,7 +7,7 @@
 #include <QPointer>
 #include <array>
 
-#include "viewer/ValueListTable.h"
+#include "viewer/values/ValueListTable.h"
 #include "viewer/app/ValueListChild.h"
 
 class QFrame;

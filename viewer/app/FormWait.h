@@ -9,7 +9,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "viewer/Progress.h"
+#include "viewer/model/Progress.h"
 
 class QLabel;
 class QProgressBar;

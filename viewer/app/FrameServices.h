@@ -12,7 +12,7 @@
 // Help at a context is the platform's ShowHelp (platform/Help.h).
 #include <string>
 
-#include "viewer/ResultWindow.h"
+#include "viewer/window/ResultWindow.h"
 
 class MdiChild;
 class QMdiSubWindow;

@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <array>
 
-#include "viewer/ParamDialog.h"
+#include "viewer/window/ParamDialog.h"
 
 class QFrame;
 class QLabel;

@@ -4,7 +4,7 @@
 #include <QFont>
 #include <vector>
 
-#include "viewer/PrintLayout.h"
+#include "viewer/window/PrintLayout.h"
 
 class QPainter;
 class QPrinter;

@@ -5,7 +5,7 @@
 // itself back into one; the window connects its buttons.
 #include <QWidget>
 
-#include "viewer/ResultWindow.h"
+#include "viewer/window/ResultWindow.h"
 
 class QCheckBox;
 class QLabel;

@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include "editor/EngineCommand.h"
+#include "editor/analysis/EngineCommand.h"
 #include "formats/Handshake.h"
 #include "formats/Paths.h"
 #include "platform/IniFile.h"
@@ -13,7 +13,7 @@
 #include "tests/editor/app/Frame.h"
 #include "tests/editor/app/ResultWindows.h"
 #include "tests/support/NetworkFiles.h"
-#include "viewer/FDT.h"
+#include "viewer/model/FDT.h"
 #include "viewer/app/ChildWin.h"
 
 namespace {

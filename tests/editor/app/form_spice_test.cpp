@@ -13,8 +13,8 @@
 #include <gtest/gtest.h>
 #include <optional>
 
-#include "editor/AnalysisCommands.h"
-#include "editor/NetlistCommand.h"
+#include "editor/commands/AnalysisCommands.h"
+#include "editor/commands/NetlistCommand.h"
 #include "editor/app/FormSpice.h"
 #include "formats/TextFile.h"
 #include "tests/editor/Boards.h"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/editor/app/Frame.h"
-#include "viewer/FDT.h"
+#include "viewer/model/FDT.h"
 #include "viewer/app/ChildWin.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include "editor/app/SchematicChild.h"
 #include "formats/Paths.h"
 #include "tests/editor/app/Frame.h"
-#include "viewer/FDT.h"
+#include "viewer/model/FDT.h"
 #include "viewer/app/ResultChild.h"
 #include "viewer/app/ValueListChild.h"
 

@@ -15,7 +15,7 @@
 #include "tests/editor/app/ResultWindows.h"
 #include "tests/editor/app/SchematicFrame.h"
 #include "tests/support/EngineRun.h"
-#include "viewer/FDT.h"
+#include "viewer/model/FDT.h"
 #include "viewer/app/ChildWin.h"
 
 namespace {

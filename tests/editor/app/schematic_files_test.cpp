@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
-#include "editor/SchematicFile.h"
+#include "editor/files/SchematicFile.h"
 #include "tests/editor/app/SchematicFrame.h"
 
 namespace {

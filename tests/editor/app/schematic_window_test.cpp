@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
-#include "editor/Surface.h"
+#include "editor/drawing/Surface.h"
 #include "platform/ImageCanvas.h"
 #include "tests/editor/app/SchematicFrame.h"
 

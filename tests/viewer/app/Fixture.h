@@ -14,7 +14,7 @@
 #include "tests/platform/ModalAnswers.h"
 #include "tests/platform/ScriptedDialogs.h"
 #include "tests/support/TempFolder.h"
-#include "viewer/FDT.h"
+#include "viewer/model/FDT.h"
 #include "viewer/app/ApproxForm.h"
 #include "viewer/app/ChildWin.h"
 #include "viewer/app/FormCur.h"

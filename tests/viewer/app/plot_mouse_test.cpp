@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "Fixture.h"
-#include "viewer/PlotMouse.h"
+#include "viewer/plots/PlotMouse.h"
 
 namespace {
 

@@ -1,6 +1,0 @@
-#include "editor/ElementDialogs.h"
-
-ModelOptionsForm& ElementDialogs::OptionsFor(char kind)
-{
-    return kind == 'Q' ? FormBjth : kind == 'q' ? FormBjtG : FormMos;
-}

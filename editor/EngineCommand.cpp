@@ -1,8 +1,0 @@
-#include "editor/EngineCommand.h"
-
-#include "formats/Handshake.h"
-
-ProgramCommand EngineCommand(const std::string& programFolder, const std::string& circuitPath)
-{
-    return {EngineProgram(programFolder), {circuitPath}};
-}

@@ -1,6 +1,0 @@
-#include "editor/ProgramCommand.h"
-
-std::string StartFailureText(const ProgramCommand& command)
-{
-    return "Cannot start the analysis program \"" + command.Program + "\"";
-}
