@@ -1,8 +1,8 @@
 #pragma once
 // TFormEdit: the property dialog of a one-value element (name, value,
 // symbolic flag), made once at start and shown modally for each use.
-#include "editor/properties/ElementForms.h"
 #include "editor/app/FixedDialog.h"
+#include "editor/properties/ElementForms.h"
 
 class QCheckBox;
 class QLabel;

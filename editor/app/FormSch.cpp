@@ -14,12 +14,12 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "editor/files/SubcircuitFiles.h"
-#include "editor/subcircuits/SubcircuitList.h"
-#include "editor/drawing/Surface.h"
 #include "editor/app/ElementDialogWindows.h"
 #include "editor/app/SchematicGlyphs.h"
 #include "editor/app/SpeedGlyphs.h"
+#include "editor/drawing/Surface.h"
+#include "editor/files/SubcircuitFiles.h"
+#include "editor/subcircuits/SubcircuitList.h"
 #include "platform/Application.h"
 #include "platform/CanvasView.h"
 #include "platform/Latin1.h"

@@ -10,9 +10,9 @@
 #include <memory>
 #include <string>
 
+#include "editor/app/SchematicChild.h"
 #include "editor/commands/CommandOutcome.h"
 #include "editor/editing/SchematicEditor.h"
-#include "editor/app/SchematicChild.h"
 
 class CanvasView;
 class QAction;

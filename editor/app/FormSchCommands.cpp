@@ -3,15 +3,15 @@
 // for names in the frame's save dialogs, shows messages and starts programs.
 #include <QStatusBar>
 
+#include "editor/app/ElementDialogWindows.h"
+#include "editor/app/FormApprox.h"
+#include "editor/app/FormSch.h"
+#include "editor/app/FormSpice.h"
+#include "editor/app/MainForm.h"
 #include "editor/commands/AnalysisCommands.h"
 #include "editor/commands/NetlistCommand.h"
 #include "editor/commands/SaveRequests.h"
 #include "editor/commands/SubcircuitSave.h"
-#include "editor/app/ElementDialogWindows.h"
-#include "editor/app/FormApprox.h"
-#include "editor/app/FormSch.h"
-#include "editor/app/MainForm.h"
-#include "editor/app/FormSpice.h"
 #include "formats/Paths.h"
 #include "platform/CanvasView.h"
 #include "platform/Dialogs.h"

@@ -5,11 +5,11 @@
 #include <QPrinter>
 #include <QScreen>
 
+#include "editor/app/FormSch.h"
+#include "editor/app/MainForm.h"
 #include "editor/commands/CloseQuery.h"
 #include "editor/drawing/Picture.h"
 #include "editor/files/SchematicFile.h"
-#include "editor/app/FormSch.h"
-#include "editor/app/MainForm.h"
 #include "platform/Dialogs.h"
 #include "platform/ImageCanvas.h"
 

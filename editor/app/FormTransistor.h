@@ -2,8 +2,8 @@
 // TFormTransistor: the property dialog of a transistor or a mutual
 // inductance (name, parameter grid, symbolic flag), made once at start and
 // shown modally for each use; the grid shows the rows of the part's kind.
-#include "editor/properties/ElementForms.h"
 #include "editor/app/FixedDialog.h"
+#include "editor/properties/ElementForms.h"
 
 class QCheckBox;
 class QLabel;

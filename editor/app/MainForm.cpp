@@ -8,9 +8,9 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "editor/commands/SaveRequests.h"
 #include "editor/app/Routing.h"
 #include "editor/app/SpeedGlyphs.h"
+#include "editor/commands/SaveRequests.h"
 #include "formats/Handshake.h"
 #include "platform/Application.h"
 #include "platform/Help.h"

@@ -17,8 +17,8 @@
 #include <functional>
 #include <string>
 
-#include "editor/editing/PartClipboard.h"
 #include "editor/app/SchematicChild.h"
+#include "editor/editing/PartClipboard.h"
 #include "platform/Dialogs.h"
 #include "platform/IniFile.h"
 #include "platform/MdiFrame.h"

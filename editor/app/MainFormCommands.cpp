@@ -7,9 +7,9 @@
 #include "editor/app/Routing.h"
 #include "formats/Paths.h"
 #include "platform/Help.h"
-#include "viewer/model/FDT.h"
 #include "viewer/app/ResultChild.h"
 #include "viewer/app/ValueListChild.h"
+#include "viewer/model/FDT.h"
 
 bool TMainForm::ChooseFile(FileRequest& request, bool save, std::string& path)
 {

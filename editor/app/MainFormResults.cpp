@@ -4,8 +4,8 @@
 #include "editor/app/Routing.h"
 #include "formats/Handshake.h"
 #include "formats/Paths.h"
-#include "viewer/model/FDT.h"
 #include "viewer/app/ChildWin.h"
+#include "viewer/model/FDT.h"
 
 #include <cctype>
 

@@ -3,8 +3,8 @@
 // (h-parameter BJT), TFormBjtG (hybrid-pi BJT) and TFormMos (MOSFET). Each
 // shows the small-signal model above its "Include:" check boxes and its
 // "Type:" radio buttons, which keep their state between uses.
-#include "editor/properties/ElementForms.h"
 #include "editor/app/FixedDialog.h"
+#include "editor/properties/ElementForms.h"
 
 #include <vector>
 

@@ -1,8 +1,8 @@
 #include "editor/circuit/CircuitWriter.h"
 
 #include "editor/circuit/CircuitFields.h"
-#include "editor/numbering/NodeNumbering.h"
 #include "editor/circuit/PartLines.h"
+#include "editor/numbering/NodeNumbering.h"
 #include "formats/Paths.h"
 #include "formats/SideNames.h"
 #include "formats/TextFile.h"

@@ -1,7 +1,7 @@
 #include "editor/commands/AnalysisCommands.h"
 
-#include "editor/circuit/CircuitWriter.h"
 #include "editor/analysis/EngineCommand.h"
+#include "editor/circuit/CircuitWriter.h"
 #include "editor/circuit/PartChecks.h"
 #include "editor/commands/SaveRequests.h"
 #include "editor/files/SubcircuitFiles.h"

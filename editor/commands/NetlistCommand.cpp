@@ -2,9 +2,9 @@
 
 #include "editor/circuit/PartChecks.h"
 #include "editor/commands/SaveRequests.h"
-#include "editor/spice/SpiceNetlist.h"
-#include "editor/files/SubcircuitFiles.h"
 #include "editor/commands/SubcircuitSave.h"
+#include "editor/files/SubcircuitFiles.h"
+#include "editor/spice/SpiceNetlist.h"
 
 CommandOutcome CreateNetlist(Schematic& schematic, const CommandContext& context)
 {

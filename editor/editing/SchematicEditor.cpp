@@ -1,12 +1,12 @@
 #include "editor/editing/SchematicEditor.h"
 
-#include "editor/numbering/NodeNumbering.h"
-#include "editor/elements/PartList.h"
-#include "editor/files/SchematicFile.h"
-#include "editor/editing/Selection.h"
-#include "editor/subcircuits/SubcircuitList.h"
-#include "editor/elements/SubcktSymbol.h"
 #include "editor/drawing/Surface.h"
+#include "editor/editing/Selection.h"
+#include "editor/elements/PartList.h"
+#include "editor/elements/SubcktSymbol.h"
+#include "editor/files/SchematicFile.h"
+#include "editor/numbering/NodeNumbering.h"
+#include "editor/subcircuits/SubcircuitList.h"
 
 #include <algorithm>
 

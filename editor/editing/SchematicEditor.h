@@ -3,12 +3,12 @@
 // the tools, the mouse state machine, the keys, the clipboard commands and the
 // painting of the surface. The window turns its events into these calls and
 // shows the surface, on which the core has drawn.
-#include "editor/properties/ElementDialogs.h"
 #include "editor/editing/PartClipboard.h"
 #include "editor/editing/PartGhost.h"
 #include "editor/editing/RubberBand.h"
-#include "editor/elements/Schematic.h"
 #include "editor/editing/TextPanel.h"
+#include "editor/elements/Schematic.h"
+#include "editor/properties/ElementDialogs.h"
 
 #include <optional>
 #include <string>

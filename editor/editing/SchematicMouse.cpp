@@ -1,9 +1,9 @@
 // The mouse state machine of the schematic editor: the first matching row of
 // each table decides.
-#include "editor/elements/PartList.h"
+#include "editor/drawing/Surface.h"
 #include "editor/editing/SchematicEditor.h"
 #include "editor/editing/Selection.h"
-#include "editor/drawing/Surface.h"
+#include "editor/elements/PartList.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
 #include "editor/editing/Selection.h"
 
-#include "editor/elements/PartList.h"
 #include "editor/drawing/Surface.h"
+#include "editor/elements/PartList.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #include "editor/files/SchematicFile.h"
 
 #include "editor/circuit/ModelLines.h"
-#include "editor/elements/SubcktSymbol.h"
 #include "editor/drawing/Surface.h"
+#include "editor/elements/SubcktSymbol.h"
 #include "formats/NumberText.h"
 #include "formats/SideNames.h"
 #include "formats/TextFile.h"

@@ -1,9 +1,9 @@
 #include "editor/files/SubcircuitFiles.h"
 
-#include "editor/numbering/NodeNumbering.h"
 #include "editor/circuit/PartLines.h"
-#include "editor/subcircuits/SubcircuitList.h"
+#include "editor/numbering/NodeNumbering.h"
 #include "editor/spice/SpiceNetlist.h"
+#include "editor/subcircuits/SubcircuitList.h"
 #include "editor/subcircuits/SubcktLayout.h"
 #include "formats/Paths.h"
 #include "formats/SideNames.h"

@@ -1,7 +1,7 @@
 // The property dialog of a placed element.
-#include "editor/properties/ElementDialogs.h"
-#include "editor/elements/GCompo.h"
 #include "editor/circuit/ModelLines.h"
+#include "editor/elements/GCompo.h"
+#include "editor/properties/ElementDialogs.h"
 #include "formats/NumberText.h"
 
 #include <cctype>

@@ -2,8 +2,8 @@
 // A schematic window's editing core on an image surface, driven with mouse and
 // key events as the window passes them, with dialogs answered from a script.
 #include "TestSupport.h"
-#include "editor/editing/SchematicEditor.h"
 #include "editor/drawing/Surface.h"
+#include "editor/editing/SchematicEditor.h"
 #include "platform/ImageCanvas.h"
 
 #include <gtest/gtest.h>

@@ -15,11 +15,11 @@
 #include <vector>
 
 #include "platform/CanvasView.h"
-#include "viewer/window/ResultWindow.h"
 #include "viewer/app/FormWait.h"
 #include "viewer/app/FrameServices.h"
 #include "viewer/app/ResultChild.h"
 #include "viewer/app/ResultPanel.h"
+#include "viewer/window/ResultWindow.h"
 
 class QAction;
 class QPlainTextEdit;

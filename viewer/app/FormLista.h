@@ -7,8 +7,8 @@
 #include <QPointer>
 #include <array>
 
-#include "viewer/values/ValueListTable.h"
 #include "viewer/app/ValueListChild.h"
+#include "viewer/values/ValueListTable.h"
 
 class QFrame;
 class QGroupBox;

@@ -1,7 +1,7 @@
 #include "viewer/approx/ApproxForm.h"
 
-#include "viewer/texts/FloatText.h"
 #include "viewer/model/Messages.h"
+#include "viewer/texts/FloatText.h"
 
 void CoefficientsClick(ApproxChoice& choice, bool checked) { choice.coefficients = checked; }
 

@@ -8,8 +8,8 @@
 
 #include "viewer/model/Compo.h"
 #include "viewer/model/Messages.h"
-#include "viewer/plots/PlotScale.h"
 #include "viewer/model/Polynomial.h"
+#include "viewer/plots/PlotScale.h"
 
 class Progress;
 class TCanvas;
@@ -118,7 +118,6 @@ public:
     int GetViewKind() const { return viewKind; }
     int CompoCount() const { return static_cast<int>(components.size()); }
     const Compo& GetCompo(int i) const { return components[i]; }
-    double& CompoValueRef(int i) { return components[i].value; }
     int CompoIndexOfRow(int row) const;
     int RowOfCompo(int i) const { return components[i].row; }
     // The swept component takes the curve's value, also in a single curve.

@@ -1,9 +1,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "viewer/responses/Angle.h"
 #include "viewer/model/FDT.h"
 #include "viewer/model/Messages.h"
+#include "viewer/responses/Angle.h"
 
 bool FDT::FrequencyChecks(bool withRoots, std::string& error)
 {

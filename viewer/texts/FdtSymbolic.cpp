@@ -4,8 +4,8 @@
 #include "formats/TextFile.h"
 #include "viewer/model/FDT.h"
 #include "viewer/model/Messages.h"
-#include "viewer/texts/SymbolicFile.h"
 #include "viewer/model/TermScan.h"
+#include "viewer/texts/SymbolicFile.h"
 
 std::string FDT::SymbolicPath() const { return ChangeFileExt(fdtPath, ".out"); }
 

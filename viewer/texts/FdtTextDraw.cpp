@@ -1,7 +1,7 @@
 #include "viewer/model/FDT.h"
 #include "viewer/model/Messages.h"
-#include "viewer/texts/NumericText.h"
 #include "viewer/plots/PlotPen.h"
+#include "viewer/texts/NumericText.h"
 
 // The first curve as a fraction with numeric coefficients.
 void FDT::DrawNumeric(TCanvas& canvas, int w, int h, int pixelsPerInch)

@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "formats/NumberText.h"
-#include "viewer/responses/Angle.h"
 #include "viewer/model/FDT.h"
+#include "viewer/responses/Angle.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "viewer/responses/Angle.h"
 #include "viewer/model/Messages.h"
 #include "viewer/plots/ValueText.h"
+#include "viewer/responses/Angle.h"
 
 int ListCount(const std::string& text)
 {

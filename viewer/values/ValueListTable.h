@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "viewer/window/PrintLayout.h"
 #include "viewer/values/ValueList.h"
+#include "viewer/window/PrintLayout.h"
 
 class FDT;
 

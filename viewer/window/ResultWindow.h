@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "viewer/window/ComponentGrid.h"
 #include "viewer/model/FDT.h"
-#include "viewer/window/ParamDialog.h"
 #include "viewer/plots/PlotMouse.h"
+#include "viewer/window/ComponentGrid.h"
+#include "viewer/window/ParamDialog.h"
 #include "viewer/window/PrintLayout.h"
 
 struct ApproxChoice;

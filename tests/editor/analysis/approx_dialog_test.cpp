@@ -1,10 +1,10 @@
 // The approximated-analysis entries: their checks in order, the ".APP" line
 // they make, and that line on its way through the circuit file to the engine.
-#include "tests/editor/Boards.h"
-#include "tests/support/EngineRun.h"
 #include "editor/analysis/ApproxLine.h"
 #include "editor/circuit/CircuitWriter.h"
 #include "formats/Paths.h"
+#include "tests/editor/Boards.h"
+#include "tests/support/EngineRun.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -13,8 +13,8 @@
 #include "tests/editor/app/Frame.h"
 #include "tests/editor/app/ResultWindows.h"
 #include "tests/support/NetworkFiles.h"
-#include "viewer/model/FDT.h"
 #include "viewer/app/ChildWin.h"
+#include "viewer/model/FDT.h"
 
 namespace {
 

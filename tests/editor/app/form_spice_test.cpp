@@ -13,9 +13,9 @@
 #include <gtest/gtest.h>
 #include <optional>
 
+#include "editor/app/FormSpice.h"
 #include "editor/commands/AnalysisCommands.h"
 #include "editor/commands/NetlistCommand.h"
-#include "editor/app/FormSpice.h"
 #include "formats/TextFile.h"
 #include "tests/editor/Boards.h"
 #include "tests/editor/app/Frame.h"

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "tests/editor/app/Frame.h"
-#include "viewer/model/FDT.h"
 #include "viewer/app/ChildWin.h"
+#include "viewer/model/FDT.h"
 
 namespace {
 
@@ -15,7 +15,7 @@ protected:
         f.Start().OpenFile(f.Example("rc_lowpass"));
         window = dynamic_cast<TMDIChild*>(f.form->ActiveChild());
         ASSERT_TRUE(window);
-        window->Model()->CompoValueRef(0) = 2.2e-6;
+        window->Model()->SetCompoValue(0, 2.2e-6);
     }
 
     Frame f;

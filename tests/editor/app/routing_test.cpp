@@ -12,9 +12,9 @@
 #include "editor/app/SchematicChild.h"
 #include "formats/Paths.h"
 #include "tests/editor/app/Frame.h"
-#include "viewer/model/FDT.h"
 #include "viewer/app/ResultChild.h"
 #include "viewer/app/ValueListChild.h"
+#include "viewer/model/FDT.h"
 
 namespace {
 
@@ -270,7 +270,7 @@ TEST_F(Routing, SaveOfAResultRewritesItsParameterFileOnly)
     std::string fdt = f.Example("rc_lowpass");
     std::string fdtBytes = ReadBytes(fdt);
     TMDIChild* window = Add(new TMDIChild(fdt));
-    window->model.CompoValueRef(0) = 2200;
+    window->model.SetCompoValue(0, 2200);
     f.form->FileSaveItemClick();
     EXPECT_EQ(ReadBytes(f.folder / "rc_lowpass.par"), "C1 R1 $ $ \r\n2200 1000 -1 1 \r\n0 1\r\n1 2\r\n0 0 0\r\n");
     EXPECT_EQ(ReadBytes(fdt), fdtBytes);

@@ -15,8 +15,8 @@
 #include "tests/editor/app/ResultWindows.h"
 #include "tests/editor/app/SchematicFrame.h"
 #include "tests/support/EngineRun.h"
-#include "viewer/model/FDT.h"
 #include "viewer/app/ChildWin.h"
+#include "viewer/model/FDT.h"
 
 namespace {
 

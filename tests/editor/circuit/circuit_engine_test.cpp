@@ -1,9 +1,9 @@
 // End to end: schematics drawn in code, numbered and written as circuit files,
 // analysed by the engine's core; the network function against the circuit's
 // hand-written small-signal formula.
-#include "tests/editor/CircuitBoard.h"
 #include "editor/circuit/CircuitWriter.h"
 #include "formats/Paths.h"
+#include "tests/editor/CircuitBoard.h"
 #include "tests/support/EngineRun.h"
 #include "tests/support/TempFolder.h"
 

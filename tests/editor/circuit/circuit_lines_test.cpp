@@ -1,7 +1,7 @@
 // The circuit-file lines of each kind of schematic part.
-#include "tests/editor/TestSupport.h"
 #include "editor/circuit/CircuitFields.h"
 #include "editor/circuit/PartLines.h"
+#include "tests/editor/TestSupport.h"
 
 #include <gtest/gtest.h>
 

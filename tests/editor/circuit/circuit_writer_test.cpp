@@ -1,8 +1,8 @@
 // The circuit file of a schematic: its lines, the checks before writing and
 // the safe write.
-#include "tests/editor/Boards.h"
-#include "editor/circuit/CircuitWriter.h"
 #include "editor/analysis/EngineCommand.h"
+#include "editor/circuit/CircuitWriter.h"
+#include "tests/editor/Boards.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // Subcircuit instances expanded into renamed and renumbered element lines.
-#include "tests/editor/CircuitBoard.h"
-#include "tests/editor/TestSupport.h"
 #include "editor/circuit/CircuitWriter.h"
 #include "editor/circuit/PartLines.h"
 #include "editor/circuit/SubcktExpansion.h"
+#include "tests/editor/CircuitBoard.h"
+#include "tests/editor/TestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
 // "Complete Analysis" and "Approximate Analysis" as the schematic window runs
 // them: naming first, the checks, the circuit file beside the schematic and
 // the engine's command; the engine's core analyses what was written.
-#include "tests/editor/Boards.h"
-#include "editor/commands/AnalysisCommands.h"
 #include "editor/analysis/ApproxLine.h"
 #include "editor/analysis/EngineCommand.h"
+#include "editor/commands/AnalysisCommands.h"
 #include "editor/commands/NetlistCommand.h"
 #include "editor/files/SubcircuitFiles.h"
 #include "formats/Paths.h"
 #include "platform/StartProgram.h"
+#include "tests/editor/Boards.h"
 #include "tests/support/EngineRun.h"
 #include "tests/support/TempFolder.h"
 

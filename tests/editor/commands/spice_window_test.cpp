@@ -1,12 +1,12 @@
 // The SPICE window's model: the memo and its analysis line, the settings,
 // Save As and Run Spice; a netlist exported and run through ngspice against
 // the engine's network function of the same schematic.
-#include "tests/editor/Boards.h"
 #include "editor/commands/AnalysisCommands.h"
 #include "editor/commands/NetlistCommand.h"
-#include "editor/spice/SpiceRun.h"
 #include "editor/commands/SpiceWindowModel.h"
+#include "editor/spice/SpiceRun.h"
 #include "formats/Paths.h"
+#include "tests/editor/Boards.h"
 #include "tests/support/EngineRun.h"
 #include "tests/support/NgspiceRaw.h"
 #include "tests/support/TempFolder.h"

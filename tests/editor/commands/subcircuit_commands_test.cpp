@@ -1,13 +1,13 @@
 // The subcircuit save of a subcircuit window and "Spice Netlist" in both kinds
 // of window; a saved subcircuit placed and analysed against the same circuit
 // drawn flat.
-#include "tests/editor/CircuitBoard.h"
 #include "editor/commands/AnalysisCommands.h"
 #include "editor/commands/NetlistCommand.h"
+#include "editor/commands/SubcircuitSave.h"
 #include "editor/files/SchematicFile.h"
 #include "editor/files/SubcircuitFiles.h"
-#include "editor/commands/SubcircuitSave.h"
 #include "formats/Paths.h"
+#include "tests/editor/CircuitBoard.h"
 #include "tests/support/EngineRun.h"
 #include "tests/support/TempFolder.h"
 

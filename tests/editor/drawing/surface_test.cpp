@@ -1,8 +1,8 @@
 // The surface: ghosts that leave no trace, node labels shown once, the picture
 // of the parts, and drawings that survive saving and loading.
-#include "tests/editor/EditorHarness.h"
 #include "editor/drawing/Picture.h"
 #include "editor/files/SchematicFile.h"
+#include "tests/editor/EditorHarness.h"
 
 #include <gtest/gtest.h>
 

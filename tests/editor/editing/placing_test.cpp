@@ -1,7 +1,7 @@
 // Placing parts with the mouse: repeated placement, rotation, wires, the grid,
 // transistor and subcircuit tools, texts.
-#include "tests/editor/EditorHarness.h"
 #include "editor/subcircuits/SubcircuitList.h"
+#include "tests/editor/EditorHarness.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "tests/editor/RecordingCanvas.h"
-#include "tests/editor/TestSupport.h"
 #include "editor/elements/GCompo.h"
 #include "platform/ImageCanvas.h"
+#include "tests/editor/RecordingCanvas.h"
+#include "tests/editor/TestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
+#include "editor/elements/GCompo.h"
 #include "tests/editor/RecordingCanvas.h"
 #include "tests/editor/TestSupport.h"
-#include "editor/elements/GCompo.h"
 
 #include <gtest/gtest.h>
 

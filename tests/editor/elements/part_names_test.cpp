@@ -1,10 +1,10 @@
 // Automatic names, the names a file can hold, the subcircuit list and the
 // question before a window closes.
-#include "tests/editor/TestSupport.h"
 #include "editor/commands/CloseQuery.h"
 #include "editor/elements/PartList.h"
 #include "editor/elements/PartNames.h"
 #include "editor/subcircuits/SubcircuitList.h"
+#include "tests/editor/TestSupport.h"
 
 #include <gtest/gtest.h>
 

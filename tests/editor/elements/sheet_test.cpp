@@ -1,8 +1,8 @@
 // Renders every element in all eight orientations, with labels and node labels,
 // to a PNG in the build's test folder, so that the drawing can be looked at.
-#include "tests/editor/TestSupport.h"
 #include "editor/numbering/NodeNumbering.h"
 #include "platform/ImageCanvas.h"
+#include "tests/editor/TestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "tests/editor/RecordingCanvas.h"
 #include "editor/elements/GCompo.h"
 #include "formats/NumberText.h"
+#include "tests/editor/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
 

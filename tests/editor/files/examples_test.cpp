@@ -1,12 +1,12 @@
 // The example schematics: made by the generator, opened as a user opens them,
 // numbered, written as circuit files and analysed, against their formulas.
 // TERVOX_WRITE_EXAMPLES=1 writes the drawings into examples/ instead.
-#include "tests/editor/EditorHarness.h"
-#include "tests/editor/ExampleDrawings.h"
-#include "tests/editor/TestSupport.h"
 #include "editor/circuit/CircuitWriter.h"
 #include "editor/drawing/Picture.h"
 #include "formats/Paths.h"
+#include "tests/editor/EditorHarness.h"
+#include "tests/editor/ExampleDrawings.h"
+#include "tests/editor/TestSupport.h"
 #include "tests/support/EngineRun.h"
 
 #include <gtest/gtest.h>

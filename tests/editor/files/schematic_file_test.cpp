@@ -1,9 +1,9 @@
+#include "editor/elements/SubcktSymbol.h"
+#include "editor/files/SchematicFile.h"
+#include "editor/numbering/NodeNumbering.h"
+#include "platform/ImageCanvas.h"
 #include "tests/editor/RecordingCanvas.h"
 #include "tests/editor/TestSupport.h"
-#include "editor/numbering/NodeNumbering.h"
-#include "editor/files/SchematicFile.h"
-#include "editor/elements/SubcktSymbol.h"
-#include "platform/ImageCanvas.h"
 
 #include <gtest/gtest.h>
 

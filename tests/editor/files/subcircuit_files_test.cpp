@@ -1,7 +1,7 @@
-#include "tests/editor/NetlistSupport.h"
-#include "tests/editor/RecordingCanvas.h"
 #include "editor/files/SubcircuitFiles.h"
 #include "editor/subcircuits/SubcktLayout.h"
+#include "tests/editor/NetlistSupport.h"
+#include "tests/editor/RecordingCanvas.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>

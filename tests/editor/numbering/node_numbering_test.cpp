@@ -1,5 +1,5 @@
-#include "tests/editor/RecordingCanvas.h"
 #include "editor/numbering/NodeNumbering.h"
+#include "tests/editor/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The element property dialogs: what they show, their checks in order, what
 // they write back, and the spreading of values over parts of one name.
-#include "tests/editor/EditorHarness.h"
 #include "editor/elements/PartList.h"
+#include "tests/editor/EditorHarness.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
 // Two roads out of one drawn schematic must give the same response: the
 // circuit file through the engine and the viewer's evaluation of its network
 // function, and the SPICE export through ngspice's AC analysis.
-#include "tests/editor/CircuitBoard.h"
 #include "editor/circuit/CircuitWriter.h"
+#include "editor/files/SubcircuitFiles.h"
 #include "editor/spice/SpiceNetlist.h"
 #include "editor/spice/SpiceRun.h"
-#include "editor/files/SubcircuitFiles.h"
 #include "formats/NumberText.h"
 #include "formats/Paths.h"
 #include "formats/TextFile.h"
+#include "tests/editor/CircuitBoard.h"
 #include "tests/support/EngineRun.h"
 #include "tests/support/NgspiceRaw.h"
 #include "tests/support/TempFolder.h"

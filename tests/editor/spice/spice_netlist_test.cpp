@@ -1,10 +1,10 @@
+#include "editor/files/SubcircuitFiles.h"
+#include "editor/spice/SpiceNetlist.h"
+#include "editor/spice/SpiceRun.h"
+#include "formats/TextFile.h"
 #include "tests/editor/Boards.h"
 #include "tests/editor/NetlistSupport.h"
 #include "tests/editor/RecordingCanvas.h"
-#include "editor/spice/SpiceNetlist.h"
-#include "editor/spice/SpiceRun.h"
-#include "editor/files/SubcircuitFiles.h"
-#include "formats/TextFile.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -14,11 +14,11 @@
 #include "tests/platform/ModalAnswers.h"
 #include "tests/platform/ScriptedDialogs.h"
 #include "tests/support/TempFolder.h"
-#include "viewer/model/FDT.h"
 #include "viewer/app/ApproxForm.h"
 #include "viewer/app/ChildWin.h"
 #include "viewer/app/FormCur.h"
 #include "viewer/app/ParamDlg.h"
+#include "viewer/model/FDT.h"
 
 class FakeFrame : public FrameServices {
 public:

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "tests/viewer/Support.h"
 #include "tests/support/EngineRun.h"
+#include "tests/viewer/Support.h"
 #include "viewer/model/Messages.h"
 #include "viewer/texts/NumericText.h"
 
@@ -171,7 +171,7 @@ TEST(Model, SaveAndReloadRoundTrip)
     FDT f;
     std::string error;
     ASSERT_TRUE(f.LoadParFile(fdt, error)) << error;
-    f.CompoValueRef(0) = 2200;
+    f.SetCompoValue(0, 2200);
     f.curveCount = 2;
     f.curveValues[0] = 1e-9;
     f.curveValues[1] = 4.7e-9;
@@ -209,7 +209,7 @@ TEST(Model, SaveAsWritesThePairUnderTheNewName)
     FDT f;
     std::string error;
     ASSERT_TRUE(f.LoadParFile(fdt, error)) << error;
-    f.CompoValueRef(0) = 2200;
+    f.SetCompoValue(0, 2200);
     EXPECT_FALSE(f.SaveAsReplaces(dir / "copy.fdt"));
     ASSERT_TRUE(f.SavePairAs(dir / "copy.fdt", error)) << error;
     EXPECT_EQ(f.fdtPath, dir / "copy.fdt");
@@ -223,7 +223,7 @@ TEST(Model, SaveAsWritesThePairUnderTheNewName)
     EXPECT_EQ(g.numeratorTerms, 1);
 
     // Its own pair again: only the parameter file is rewritten.
-    f.CompoValueRef(0) = 3300;
+    f.SetCompoValue(0, 3300);
     EXPECT_FALSE(f.SaveAsReplaces(dir / "copy.fdt"));
     ASSERT_TRUE(f.SavePairAs(dir / "copy.par", error)) << error;
     EXPECT_EQ(ReadBytes(dir / "copy.fdt"), fdtBytes);

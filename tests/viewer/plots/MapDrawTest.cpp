@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "platform/ImageCanvas.h"
 #include "tests/viewer/DrawLog.h"
 #include "tests/viewer/ViewFixtures.h"
-#include "platform/ImageCanvas.h"
 #include "viewer/plots/PlotPen.h"
 
 namespace {

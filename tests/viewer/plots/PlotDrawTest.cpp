@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "platform/ImageCanvas.h"
 #include "tests/viewer/DrawLog.h"
 #include "tests/viewer/ViewFixtures.h"
-#include "platform/ImageCanvas.h"
 #include "viewer/plots/PlotPen.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "tests/viewer/ViewFixtures.h"
 #include "formats/NumberText.h"
 #include "platform/ImageCanvas.h"
+#include "tests/viewer/ViewFixtures.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <functional>
 
-#include "tests/viewer/Support.h"
 #include "tests/support/EngineRun.h"
+#include "tests/viewer/Support.h"
 #include "viewer/model/Messages.h"
 #include "viewer/values/ValueListTable.h"
 

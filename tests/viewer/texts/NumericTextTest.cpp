@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "tests/viewer/Support.h"
 #include "tests/support/EngineRun.h"
+#include "tests/viewer/Support.h"
 #include "viewer/texts/NumericText.h"
 
 namespace {

@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <sstream>
 
-#include "tests/viewer/Support.h"
 #include "formats/NumberText.h"
 #include "tests/support/EngineRun.h"
+#include "tests/viewer/Support.h"
 #include "viewer/model/Messages.h"
 #include "viewer/texts/SOP.h"
 #include "viewer/texts/SymbolicFile.h"

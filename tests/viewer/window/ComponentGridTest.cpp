@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "viewer/window/ComponentGrid.h"
 #include "viewer/model/FDT.h"
 #include "viewer/texts/FloatText.h"
+#include "viewer/window/ComponentGrid.h"
 
 namespace {
 
