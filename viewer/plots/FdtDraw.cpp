@@ -28,9 +28,10 @@ void DrawYGrid(TCanvas& canvas, const FDT& f, const YAxis& axis)
 {
     const PlotFrame& fr = f.frame;
     const std::vector<double> values = YGridValues(axis);
-    std::vector<std::string> labels;
+    std::vector<double> shown;
     for (double v : values)  // the accumulated steps may miss zero by a rounding: its label reads 0
-        labels.push_back(AxisLabel(std::abs(v) < std::abs(axis.step) * 1e-9 ? 0.0 : v));
+        shown.push_back(std::abs(v) < std::abs(axis.step) * 1e-9 ? 0.0 : v);
+    const std::vector<std::string> labels = AxisLabels(shown);
     const TFont font = canvas.Font();
     FitLabels(canvas, labels, fr.left - 3);
     canvas.SetPen(clBtnShadow, 1);
@@ -122,6 +123,7 @@ void FDT::DrawXAxis(TCanvas& canvas)
     // top; every other logarithmic line runs up from its tick.
     const bool decadesOnly = std::any_of(marks.begin(), marks.end(), [](const XMark& m) { return m.tick && !m.grid; });
     std::vector<AxisMark> labels;
+    std::vector<double> labelled;
     for (const XMark& m : marks) {
         if (m.tick)
             DottedLine(canvas, m.x, frame.bottom - 5, m.x, frame.bottom);
@@ -129,9 +131,14 @@ void FDT::DrawXAxis(TCanvas& canvas)
             DottedLine(canvas, m.x, frame.bottom - 5, m.x, frame.top);
         else if (m.grid)
             DottedLine(canvas, m.x, frame.top, m.x, frame.bottom);
-        if (m.label)
-            labels.push_back({m.x, AxisLabel(m.value)});
+        if (m.label) {
+            labels.push_back({m.x, ""});
+            labelled.push_back(m.value);
+        }
     }
+    const std::vector<std::string> texts = AxisLabels(labelled);
+    for (std::size_t i = 0; i < labels.size(); ++i)
+        labels[i].text = texts[i];
     DrawCentredLabels(canvas, labels, frame.bottom + 6);
     const char* label = TimeView(viewKind) ? "Time (sec)" : hzUnits ? "frequency (Hz)" : "frequency (rad/sec)";
     canvas.TextOut((frame.right + frame.left) / 2, frame.bottom + 20, label);

@@ -39,17 +39,17 @@ void FDT::DrawPoleZero(TCanvas& canvas, int w, int h)
     const PoleZeroMap map = ScalePoleZero();
     canvas.SetTextAlign(TextAlign::Center | TextAlign::Top);
     std::vector<AxisMark> columns;
-    for (double v : map.GridRe()) {
-        int x = map.X(v);
+    const std::vector<double> grid = map.GridRe();
+    const std::vector<std::string> texts = AxisLabels(grid);
+    for (std::size_t i = 0; i < grid.size(); ++i) {
+        int x = map.X(grid[i]);
         DottedLine(canvas, x, frame.top, x, frame.bottom);
-        columns.push_back({x, AxisLabel(v)});
+        columns.push_back({x, texts[i]});
     }
     DrawCentredLabels(canvas, columns, frame.bottom + 2);
     canvas.SetTextAlign(TextAlign::Right | TextAlign::Baseline);
     const std::vector<double> rows = map.GridIm();
-    std::vector<std::string> labels;
-    for (double v : rows)
-        labels.push_back(AxisLabel(v));
+    const std::vector<std::string> labels = AxisLabels(rows);
     const TFont font = canvas.Font();
     FitLabels(canvas, labels, frame.left - 2);
     for (std::size_t i = 0; i < rows.size(); ++i) {

@@ -1,8 +1,10 @@
 #include "viewer/plots/PlotPen.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
+#include "formats/NumberText.h"
 #include "viewer/plots/ValueText.h"
 
 void FillWhite(TCanvas& canvas, int w, int h)
@@ -36,7 +38,38 @@ TFont SizedFont(const TFont& font, int points, bool bold, int pixelsPerInch)
     return sized;
 }
 
-std::string AxisLabel(double v) { return ValueText(v, 6); }
+namespace {
+
+// The least distance between two neighbouring values that differ; 0 when none do.
+double LeastGap(const std::vector<double>& values)
+{
+    double gap = 0.0;
+    for (std::size_t i = 1; i < values.size(); ++i) {
+        const double d = std::abs(values[i] - values[i - 1]);
+        if (d > 0.0 && (gap == 0.0 || d < gap))
+            gap = d;
+    }
+    return gap;
+}
+
+}  // namespace
+
+std::vector<std::string> AxisLabels(const std::vector<double>& values)
+{
+    const double gap = LeastGap(values);
+    std::vector<std::string> labels;
+    for (int digits = 6; digits <= 17; ++digits) {
+        labels.clear();
+        bool close = true;
+        for (double v : values) {
+            labels.push_back(ValueText(v, digits));
+            close = close && (gap == 0.0 || !(std::abs(StrToD(labels.back()) - v) > gap * 0.01));
+        }
+        if (close)
+            break;
+    }
+    return labels;
+}
 
 void FitLabels(TCanvas& canvas, const std::vector<std::string>& labels, int width)
 {

@@ -29,8 +29,11 @@ int FontHeight(int points, int pixelsPerInch);
 // The canvas font at a size in points, bold or not.
 TFont SizedFont(const TFont& font, int points, bool bold, int pixelsPerInch);
 
-// sprintf "%g" of a grid value; a zero reads "0".
-std::string AxisLabel(double v);
+// sprintf "%g" of each grid value of an axis, in order; a zero reads "0".
+// Where six significant digits would put a label off its line by more than
+// a hundredth of the grid's step (a nearly flat curve, where neighbouring
+// lines would read the same), every label gets the digits that place it.
+std::vector<std::string> AxisLabels(const std::vector<double>& values);
 
 // The labels of an axis at the left of the frame must fit into its margin:
 // where the widest is wider than width pixels, the canvas font gets smaller

@@ -172,6 +172,40 @@ TEST(PlotDraw, TheGridRowAtZeroReadsZero)
     EXPECT_EQ(log.TextsInColumn(47), Strings({"-0.0375", "-0.03125", "-0.025", "-0.01875", "-0.0125", "-0.00625", "0"}));
 }
 
+// A nearly flat gain (52.477 dB falling by 3e-5 dB) and a narrow linear
+// interval: six digits would write the same label on every line, so the
+// labels get the digits that tell them apart, each within a pixel of its line.
+TEST(PlotDraw, LabelsOfANarrowRangeTellTheLinesApart)
+{
+    FDT gain = PlotOf(View::Gain, 52.47703, 52.477, 52.477);
+    DrawLog log;
+    gain.Draw(log, W, H);
+    const std::vector<std::string> rows = log.TextsInColumn(47);
+    ASSERT_GE(rows.size(), 3u);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        EXPECT_NEAR(log.Find(rows[i])->y, gain.ValueToY(std::stod(rows[i])), 1) << rows[i];
+        if (i > 0) {
+            EXPECT_NE(rows[i], rows[i - 1]);
+        }
+    }
+
+    FDT lin = AxesOf(View::Gain, 1000, 1000.004);
+    lin.xLinear = true;
+    DrawLog linLog;
+    lin.Draw(linLog, W, H);
+    EXPECT_EQ(linLog.TextsAt(436), Strings({"1000", "1000.001", "1000.002", "1000.003", "1000.004"}));
+}
+
+// Six significant digits where they put each label on its line, as sprintf
+// "%g" writes them; more where they do not.
+TEST(PlotDraw, AxisLabelsHaveSixDigitsOrTheDigitsThatPlaceThem)
+{
+    EXPECT_EQ(AxisLabels({-0.5, -0.0, 0.5, 1.5e10}), Strings({"-0.5", "0", "0.5", "1.5e+10"}));
+    EXPECT_EQ(AxisLabels({0.1, 0.1}), Strings({"0.1", "0.1"}));
+    EXPECT_EQ(AxisLabels({1234567, 1234568}), Strings({"1234567", "1234568"}));
+    EXPECT_EQ(AxisLabels({52.47700, 52.47701, 52.47702}), Strings({"52.477", "52.47701", "52.47702"}));
+}
+
 TEST(PlotDraw, PhaseStepsOfFortyFiveAndNinetyDegrees)
 {
     struct Case {
