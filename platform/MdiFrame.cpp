@@ -1,13 +1,18 @@
 #include "platform/MdiFrame.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
+#include <QTimer>
 #include <algorithm>
 
+#include "platform/ChildClip.h"
 #include "platform/MdiChild.h"
+#include "platform/MdiLayout.h"
 
 namespace {
 
@@ -32,6 +37,11 @@ QMdiSubWindow* SubWindowOf(MdiChild* child)
     return qobject_cast<QMdiSubWindow*>(child->parentWidget());
 }
 
+QRect RectOf(const Box& box)
+{
+    return {box.x, box.y, box.width, box.height};
+}
+
 }  // namespace
 
 MdiFrame::MdiFrame(QWidget* parent) : QMainWindow(parent), area_(new QMdiArea(this))
@@ -43,10 +53,46 @@ MdiFrame::MdiFrame(QWidget* parent) : QMainWindow(parent), area_(new QMdiArea(th
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // A child that closes hands over to the one that was current before it.
     area_->setActivationOrder(QMdiArea::ActivationHistoryOrder);
-    connect(area_, &QMdiArea::subWindowActivated, this, [this] {
+    connect(area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
         ShowChildMenus();
+        BringIntoViewLater(sub, false);
         emit ActiveChildChanged();
     });
+    AddKeys();
+}
+
+void MdiFrame::AddKeys()
+{
+    auto key = [this](QKeySequence sequence, auto command) {
+        auto* action = new QAction(this);
+        action->setShortcut(sequence);
+        connect(action, &QAction::triggered, this, command);
+        addAction(action);
+    };
+    key(QKeySequence(Qt::CTRL | Qt::Key_F4), [this] {
+        if (MdiChild* child = ActiveChild())
+            child->CloseWindow();
+    });
+    key(QKeySequence(Qt::CTRL | Qt::Key_F6), [this] { NextChild(false); });
+    key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6), [this] { NextChild(true); });
+}
+
+// Forward: the child behind the current one comes to the front and the
+// current one goes to the back, so that the key visits every child in turn;
+// back: the child at the back comes to the front.
+void MdiFrame::NextChild(bool back)
+{
+    QList<QMdiSubWindow*> stack = area_->subWindowList(QMdiArea::StackingOrder);
+    QMdiSubWindow* current = area_->currentSubWindow();
+    qsizetype at = stack.indexOf(current);
+    if (stack.size() < 2 || at < 0)
+        return;
+    if (back) {
+        area_->setActiveSubWindow(stack.front() == current ? stack[1] : stack.front());
+        return;
+    }
+    area_->setActiveSubWindow(stack[at > 0 ? at - 1 : stack.size() - 1]);
+    current->lower();
 }
 
 // The area reports its last changes while the window is taken down.
@@ -62,8 +108,20 @@ QMdiSubWindow* MdiFrame::AddChild(MdiChild* child)
     QSize size = child->size();
     bool sized = child->testAttribute(Qt::WA_Resized);
     QMdiSubWindow* sub = area_->addSubWindow(child);
+    new ChildClip(child);
+    // Ctrl+F4 is the frame's key: where Qt gives it to the sub-window's Close
+    // as well, the two would make it ambiguous.
+    for (QAction* action : sub->systemMenu()->actions()) {
+        QList<QKeySequence> keys = action->shortcuts();
+        if (keys.removeAll(QKeySequence(Qt::CTRL | Qt::Key_F4)) > 0)
+            action->setShortcuts(keys);
+    }
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(windowIcon());
+    connect(sub, &QMdiSubWindow::windowStateChanged, this, [this, sub](Qt::WindowStates before, Qt::WindowStates now) {
+        if ((before & Qt::WindowMinimized) && !(now & (Qt::WindowMinimized | Qt::WindowMaximized)))
+            BringIntoViewLater(sub, true);
+    });
     // Size and place come first: a maximised child returns to them when it
     // is restored.
     sub->ensurePolished();
@@ -106,6 +164,37 @@ void MdiFrame::Activate(MdiChild* child)
     if (sub->isMinimized())
         sub->showNormal();
     area_->setActiveSubWindow(sub);
+    BringIntoView(sub);
+}
+
+void MdiFrame::ScrollHome()
+{
+    area_->horizontalScrollBar()->setValue(0);
+    area_->verticalScrollBar()->setValue(0);
+}
+
+void MdiFrame::BringIntoView(QMdiSubWindow* sub)
+{
+    if (!sub || sub->isMaximized())
+        return;
+    QRect view = area_->viewport()->rect();
+    if (view.contains(sub->geometry()))
+        return;
+    // At the origin no later change of the scroll range moves the children.
+    ScrollHome();
+    QRect place = sub->geometry();
+    Box box = InView({place.x(), place.y(), place.width(), place.height()}, view.width(), view.height());
+    sub->move(box.x, box.y);
+}
+
+void MdiFrame::BringIntoViewLater(QMdiSubWindow* sub, bool evenWithButtons)
+{
+    if (!sub)
+        return;
+    QTimer::singleShot(0, sub, [this, sub, evenWithButtons] {
+        if (sub == area_->currentSubWindow() && (evenWithButtons || QGuiApplication::mouseButtons() == Qt::NoButton))
+            BringIntoView(sub);
+    });
 }
 
 void MdiFrame::SetChildMenuPlace(QAction* before)
@@ -183,8 +272,10 @@ bool MdiFrame::CloseWhenChildrenIdle()
 }
 
 // From the back to the front, the current child last; minimised ones stay.
+// A child that a tile made smaller than its least size gets that size back.
 void MdiFrame::CascadeChildren()
 {
+    ScrollHome();
     std::vector<MdiChild*> children = Children();
     int count = 0;
     for (auto child = children.rbegin(); child != children.rend(); ++child) {
@@ -193,26 +284,56 @@ void MdiFrame::CascadeChildren()
             continue;
         if (sub->isMaximized())
             sub->showNormal();
+        sub->resize(sub->size().expandedTo(sub->minimumSizeHint()));
         sub->move(CascadePlace(count++));
         sub->raise();
     }
 }
 
+// Qt's own tiling widens the area to its children's least sizes, which puts
+// tiles out of sight; these tiles shrink children as far as they must.
 void MdiFrame::TileChildren()
 {
-    area_->tileSubWindows();
+    ScrollHome();
+    // The area's whole inside: its scroll bars go once every child is in it.
+    QSize area = area_->contentsRect().size();
+    int top = PlaceIcons(area);
+    std::vector<QMdiSubWindow*> tiled;
+    for (MdiChild* child : Children()) {
+        QMdiSubWindow* sub = SubWindowOf(child);
+        if (sub && !sub->isMinimized())
+            tiled.push_back(sub);
+    }
+    std::vector<Box> boxes = TileBoxes(static_cast<int>(tiled.size()), area.width(), std::min(top, area.height()));
+    for (std::size_t i = 0; i < tiled.size(); ++i) {
+        if (tiled[i]->isMaximized())
+            tiled[i]->showNormal();
+        tiled[i]->setGeometry(RectOf(boxes[i]));
+    }
 }
 
 void MdiFrame::ArrangeIcons()
 {
-    int x = 0;
-    int bottom = area_->viewport()->height();
-    for (QMdiSubWindow* sub : area_->subWindowList(QMdiArea::CreationOrder)) {
-        if (!sub->isMinimized())
-            continue;
-        sub->move(x, bottom - sub->height());
-        x += sub->width();
-    }
+    ScrollHome();
+    PlaceIcons(area_->viewport()->size());
+}
+
+int MdiFrame::PlaceIcons(QSize area)
+{
+    std::vector<QMdiSubWindow*> icons;
+    QSize icon;
+    for (QMdiSubWindow* sub : area_->subWindowList(QMdiArea::CreationOrder))
+        if (sub->isMinimized()) {
+            icons.push_back(sub);
+            icon = icon.expandedTo(sub->size());
+        }
+    if (icons.empty())
+        return area.height();
+    std::vector<Box> boxes =
+        IconBoxes(static_cast<int>(icons.size()), icon.width(), icon.height(), area.width(), area.height());
+    for (std::size_t i = 0; i < icons.size(); ++i)
+        icons[i]->move(boxes[i].x, boxes[i].y);
+    return boxes.back().y;
 }
 
 void MdiFrame::MinimizeAll()

@@ -3,7 +3,10 @@
 // sub-window that frees itself when closed; the children in the framework's
 // order (the current one first); the current child's menus shown in the menu
 // bar before a given entry; the window menu's list of children; the close
-// question of all children; minimise all and arrange icons.
+// question of all children; cascade, tile, minimise all and arrange icons;
+// the keys Ctrl+F4 (close the current child) and Ctrl+F6 (the next one,
+// Ctrl+Shift+F6 the one before). A child that becomes the current one by
+// the keyboard, a menu or the program, or is restored, is moved into view.
 #include <QMainWindow>
 #include <QPointer>
 #include <vector>
@@ -29,7 +32,7 @@ public:
     MdiChild* ActiveChild() const;
     // Every child, the current one first, then down the stacking order.
     std::vector<MdiChild*> Children() const;
-    // Brings the child to the front (restored when minimised).
+    // Brings the child to the front (restored when minimised), in view.
     void Activate(MdiChild* child);
 
     // The current child's menus go into the menu bar before this entry.
@@ -43,11 +46,14 @@ public:
     // True when a child is busy: the frame then closes once it is idle.
     bool CloseWhenChildrenIdle();
 
-    // Every child restored at its own size, each a step below and right of
-    // the one behind it, the current one in front.
+    // Every child restored at its own size (at least its least size), each
+    // a step below and right of the one behind it, the current one in front.
     void CascadeChildren();
+    // Every child that is not minimised restored and sized to a tile of the
+    // area, the current one top left; minimised ones in rows along the
+    // bottom, below the tiles.
     void TileChildren();
-    // Minimised children in a row along the bottom of the area.
+    // Minimised children in rows along the bottom of the area.
     void ArrangeIcons();
     // Minimises every child, from the last to the first.
     void MinimizeAll();
@@ -57,8 +63,20 @@ signals:
     void ActiveChildChanged();
 
 private:
+    void AddKeys();
+    void NextChild(bool back);
     void ShowChildMenus();
     void ListChildren();
+    // The children back at the area's origin, as when nothing is scrolled.
+    void ScrollHome();
+    // The child moved into the area where it is not wholly inside it.
+    void BringIntoView(QMdiSubWindow* sub);
+    // Moves the current child into view once the event that made it current
+    // is done, unless a mouse button is down: a click or a drag shows it.
+    void BringIntoViewLater(QMdiSubWindow* sub, bool evenWithButtons);
+    // The minimised children arranged in an area of that size; returns the
+    // top of their rows.
+    int PlaceIcons(QSize area);
 
     QMdiArea* area_;
     QAction* menuPlace_ = nullptr;

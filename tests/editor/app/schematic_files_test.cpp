@@ -186,6 +186,26 @@ const CloseCase kCloseCases[] = {
 INSTANTIATE_TEST_SUITE_P(Closing, CloseQuestion, testing::ValuesIn(kCloseCases),
                          [](const testing::TestParamInfo<CloseCase>& p) { return p.param.name; });
 
+// Ctrl+F4 closes the current schematic through the same question.
+TEST_F(SchematicFiles, CtrlF4AsksTheCloseQuestion)
+{
+    f.New();
+    TFormSch* w = &f.New();
+    Place(*w, w->Resistore, 100, 100);
+    f.form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.form.get()));
+    f.dialogs.answers = {MsgResult::Cancel, MsgResult::No};
+    Key(*w, Qt::Key_F4, Qt::ControlModifier);
+    ProcessEvents();
+    ASSERT_EQ(f.Messages(), std::vector<std::string>{"\r\nCircuit has been modified !\r\nSave current file ?"});
+    EXPECT_TRUE(IsOpen(w));
+    Key(*w, Qt::Key_F4, Qt::ControlModifier);
+    ProcessEvents();
+    EXPECT_EQ(f.dialogs.shown.size(), 2u);
+    EXPECT_FALSE(IsOpen(w));
+    EXPECT_EQ(f.form->Children().size(), 1u);
+}
+
 TEST_F(SchematicFiles, AnUnmodifiedWindowClosesWithoutAQuestion)
 {
     TFormSch* w = &f.New();
