@@ -7,7 +7,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollArea>
@@ -15,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "editor/app/ElementDialogWindows.h"
+#include "editor/app/ListBox.h"
 #include "editor/app/SchematicGlyphs.h"
 #include "editor/app/SpeedGlyphs.h"
 #include "editor/drawing/Surface.h"
@@ -181,11 +181,11 @@ void TFormSch::BuildPalette()
     Kmut = simple("Kmut", "Mutual Inductance");
     column->addLayout(grid);
 
-    ListSub = new QListWidget(Panel3);
+    ListSub = new ListBox(Panel3);
     ListSub->setObjectName("ListSub");
     ListSub->setFrameShape(QFrame::NoFrame);
     ListSub->setToolTip("SubCircuits");
-    connect(ListSub, &QListWidget::itemClicked, this, Guarded(this, &TFormSch::ListSubClick));
+    connect(ListSub, &ListBox::Click, this, Guarded(this, &TFormSch::ListSubClick));
     column->addWidget(ListSub, 1);
 }
 

@@ -15,10 +15,10 @@
 #include "editor/editing/SchematicEditor.h"
 
 class CanvasView;
+class ListBox;
 class QAction;
 class QFrame;
 class QLineEdit;
-class QListWidget;
 class QMenu;
 class QPushButton;
 class QScrollArea;
@@ -116,7 +116,7 @@ public:
     QToolButton* BJThButt;
     QToolButton* nTrasf;
     QToolButton* Kmut;
-    QListWidget* ListSub;
+    ListBox* ListSub;
 
     QScrollArea* ScrollBox1;
     CanvasView* PBox;

@@ -3,10 +3,10 @@
 #include <QCursor>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QToolButton>
 
 #include "editor/app/FormSch.h"
+#include "editor/app/ListBox.h"
 #include "platform/Application.h"
 #include "platform/CanvasView.h"
 #include "platform/Help.h"

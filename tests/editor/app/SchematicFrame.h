@@ -20,6 +20,7 @@
 #include "editor/app/FormEdit.h"
 #include "editor/app/FormSch.h"
 #include "editor/app/FormTransistor.h"
+#include "editor/app/ListBox.h"
 #include "editor/app/ModelOptionDialogs.h"
 #include "platform/CanvasView.h"
 #include "tests/editor/app/Frame.h"
