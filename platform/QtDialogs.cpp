@@ -2,13 +2,13 @@
 
 #include <QApplication>
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QPrintDialog>
 #include <QStringList>
 #include <cstdio>
 
 #include "platform/Display.h"
 #include "platform/Latin1.h"
+#include "platform/MessageWindow.h"
 #include "platform/PathText.h"
 
 namespace {
@@ -23,18 +23,6 @@ void WriteToStderr(const std::string& caption, const std::string& text)
     }
     std::fprintf(stderr, "%s\n", line.c_str());
     std::fflush(stderr);
-}
-
-QMessageBox::Icon QtIcon(MsgIcon icon)
-{
-    switch (icon) {
-    case MsgIcon::Information: return QMessageBox::Information;
-    case MsgIcon::Warning: return QMessageBox::Warning;
-    case MsgIcon::Error: return QMessageBox::Critical;
-    case MsgIcon::Confirmation: return QMessageBox::Question;
-    case MsgIcon::None: break;
-    }
-    return QMessageBox::NoIcon;
 }
 
 // "Name|pattern|Name|pattern" as Qt's "Name (pattern)" filters.
@@ -79,29 +67,9 @@ MsgResult QtDialogService::Message(const std::string& text, const std::string& c
         WriteToStderr(caption, text);
         return DefaultAnswer(buttons);
     }
-    QMessageBox box(QtIcon(icon), Latin1(caption), DisplayText(text), QMessageBox::NoButton,
-                    QApplication::activeWindow());
-    switch (buttons) {
-    case MsgButtons::Ok:
-        box.setStandardButtons(QMessageBox::Ok);
-        box.setDefaultButton(QMessageBox::Ok);
-        break;
-    case MsgButtons::YesNo:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
-        break;
-    case MsgButtons::YesNoCancel:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        box.setDefaultButton(QMessageBox::Yes);
-        break;
-    }
-    switch (box.exec()) {
-    case QMessageBox::Yes: return MsgResult::Yes;
-    case QMessageBox::No: return MsgResult::No;
-    case QMessageBox::Cancel: return MsgResult::Cancel;
-    default: break;
-    }
-    return buttons == MsgButtons::Ok ? MsgResult::Ok : MsgResult::Cancel;  // closed through the frame
+    MessageWindow box(DisplayText(text), Latin1(caption), icon, buttons, QApplication::activeWindow());
+    box.exec();
+    return box.Answer();
 }
 
 bool QtDialogService::OpenFileName(const FileRequest& request, std::string& path)

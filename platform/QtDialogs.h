@@ -1,7 +1,8 @@
 #pragma once
-// The standard dialog service: Qt's boxes and file dialogs. Without a
-// display a box writes its caption and text to standard error and takes
-// its first button; a file or print dialog counts as cancelled.
+// The standard dialog service: message windows (MessageWindow), Qt's file
+// and print dialogs. Without a display a box writes its caption and text to
+// standard error and takes its first button; a file or print dialog counts
+// as cancelled.
 #include "platform/Dialogs.h"
 
 class QtDialogService : public DialogService {

@@ -4,6 +4,7 @@
 #include "editor/editing/Selection.h"
 #include "editor/elements/PartList.h"
 #include "editor/elements/SubcktSymbol.h"
+#include "editor/elements/VisibleName.h"
 #include "editor/files/SchematicFile.h"
 #include "editor/numbering/NodeNumbering.h"
 #include "editor/subcircuits/SubcircuitList.h"
@@ -96,7 +97,7 @@ void SchematicEditor::ChooseSubcircuit(const std::string& name)
     // Its instances' lines could not be read back.
     std::string refused;
     if (!CheckSubcircuitName(name, refused)) {
-        dialogs_.ShowMessage("SubCircuit " + name + " cannot be placed!\r\n" + refused);
+        dialogs_.ShowMessage("SubCircuit " + VisibleName(name) + " cannot be placed!\r\n" + refused);
         return;
     }
     try {

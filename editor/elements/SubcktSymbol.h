@@ -2,6 +2,7 @@
 // The symbol line, the first line of a subcircuit file <name>.sbc: width and
 // height in grid units, then up to four pins as side letter and grid offset.
 #include "editor/elements/GCompo.h"
+#include "editor/elements/VisibleName.h"
 
 #include <stdexcept>
 #include <string>
@@ -17,7 +18,7 @@ struct SubcktSymbol {
 class SubcktUndefined : public std::runtime_error {
 public:
     explicit SubcktUndefined(const std::string& name)
-        : std::runtime_error("Error: SubCircuit " + name + " Undefined!")
+        : std::runtime_error("Error: SubCircuit " + VisibleName(name) + " Undefined!")
     {
     }
 };

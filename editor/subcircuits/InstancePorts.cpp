@@ -1,6 +1,7 @@
 #include "editor/subcircuits/InstancePorts.h"
 
 #include "editor/elements/SubcktSymbol.h"
+#include "editor/elements/VisibleName.h"
 
 bool CheckInstancePorts(const Schematic& schematic, const std::string& subcktFolder, std::string& message)
 {
@@ -15,7 +16,7 @@ bool CheckInstancePorts(const Schematic& schematic, const std::string& subcktFol
             return false;
         }
         if (ports < part->TermCount) {
-            message = part->Name + " no longer fits SubCircuit " + part->Text + " (" +
+            message = part->Name + " no longer fits SubCircuit " + VisibleName(part->Text) + " (" +
                       std::to_string(part->TermCount) + " terminals placed, " + std::to_string(ports) +
                       " now)! Place it again.";
             return false;

@@ -211,7 +211,10 @@ TEST_F(SubcircuitToolTest, MissingFileIsReportedAndNothingFollowsTheMouse)
 // but not placed: nothing would be written that could not be read back.
 TEST_F(SubcircuitToolTest, NameThatTheSchematicFileCannotHoldIsNotPlaced)
 {
-    for (const std::string name : {"a#b", "a b", "a\tb", "a\x7f" "b"}) {
+    const std::pair<std::string, std::string> names[] = {
+        {"a#b", "a#b"}, {"a b", "a b"}, {"a\tb", "a\\tb"}, {"a\x7f" "b", "a^?b"}, {"a\x01" "b", "a^Ab"},
+        {"a\x1b[0m", "a^[[0m"}, {"a\r\nb", "a\\r\\nb"}};
+    for (const auto& [name, shown] : names) {
         SCOPED_TRACE(name);
         WriteBytes(folder / (name + ".sbc"), "6 4 L1 R1 B2 T3 \r\nR1 1 2 1000\r\n");
         const std::vector<std::string> offered = SubcircuitNames(folder.Folder());
@@ -220,7 +223,7 @@ TEST_F(SubcircuitToolTest, NameThatTheSchematicFileCannotHoldIsNotPlaced)
         dialogs.messages.clear();
         window.editor.ChooseSubcircuit(name);
         EXPECT_EQ(window.editor.Placing(), nullptr);
-        const std::string refused = "SubCircuit " + name + " cannot be placed!\r\n"
+        const std::string refused = "SubCircuit " + shown + " cannot be placed!\r\n"
                                     "The name of this subcircuit must not contain blanks, control characters or # !";
         EXPECT_EQ(dialogs.messages, std::vector<std::string>{refused});
         window.MoveClick(300, 300);

@@ -264,15 +264,20 @@ TEST(SchematicFile, DamagedFileDrawsAndNumbersWithoutHarm)
     EXPECT_GT(s.NodeCount, 0);
 }
 
+// A name that no subcircuit can have, read from a file, is shown with its
+// control characters written out.
 TEST(SchematicFile, MissingSubcircuitStopsTheLoad)
 {
-    TempFolder folder;
-    WriteBytes(folder / "a.sch", "R#120#80#1#R1#4700#0\r\nX#10#10#0#X1#nosuch\r\nC#1#1#0#C1#1#0\r\n");
-    Schematic s;
-    std::string error;
-    EXPECT_FALSE(LoadSchema(s, folder / "a.sch", nullptr, folder.Folder(), error));
-    EXPECT_EQ(error, "Error: SubCircuit nosuch Undefined!");
-    EXPECT_TRUE(s.Parts.empty());
+    const std::pair<std::string, std::string> names[] = {{"nosuch", "nosuch"}, {"no\x01such\tone", "no^Asuch\\tone"}};
+    for (const auto& [name, shown] : names) {
+        TempFolder folder;
+        WriteBytes(folder / "a.sch", "R#120#80#1#R1#4700#0\r\nX#10#10#0#X1#" + name + "\r\nC#1#1#0#C1#1#0\r\n");
+        Schematic s;
+        std::string error;
+        EXPECT_FALSE(LoadSchema(s, folder / "a.sch", nullptr, folder.Folder(), error));
+        EXPECT_EQ(error, "Error: SubCircuit " + shown + " Undefined!");
+        EXPECT_TRUE(s.Parts.empty());
+    }
 }
 
 TEST(SchematicFile, BadSymbolLineStopsTheLoadLikeAMissingFile)
