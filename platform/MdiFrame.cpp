@@ -42,6 +42,11 @@ QRect RectOf(const Box& box)
     return {box.x, box.y, box.width, box.height};
 }
 
+Box BoxOf(const QRect& rect)
+{
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
+}
+
 }  // namespace
 
 MdiFrame::MdiFrame(QWidget* parent) : QMainWindow(parent), area_(new QMdiArea(this))
@@ -182,8 +187,7 @@ void MdiFrame::BringIntoView(QMdiSubWindow* sub)
         return;
     // At the origin no later change of the scroll range moves the children.
     ScrollHome();
-    QRect place = sub->geometry();
-    Box box = InView({place.x(), place.y(), place.width(), place.height()}, view.width(), view.height());
+    Box box = InView(BoxOf(sub->geometry()), view.width(), view.height());
     sub->move(box.x, box.y);
 }
 
@@ -304,7 +308,7 @@ void MdiFrame::TileChildren()
         if (sub && !sub->isMinimized())
             tiled.push_back(sub);
     }
-    std::vector<Box> boxes = TileBoxes(static_cast<int>(tiled.size()), area.width(), std::min(top, area.height()));
+    std::vector<Box> boxes = TileBoxes(static_cast<int>(tiled.size()), area.width(), std::clamp(top, 0, area.height()));
     for (std::size_t i = 0; i < tiled.size(); ++i) {
         if (tiled[i]->isMaximized())
             tiled[i]->showNormal();

@@ -17,7 +17,7 @@ int Width(const QFontMetricsF& metrics, const QString& word)
 TEST(BreakableText, OnlyWordsWiderThanTheLineGetBreakChances)
 {
     const QFontMetricsF metrics(QApplication::font());
-    const QString path = "/tmp/" + QString(250, 'n') + ".xch";
+    const QString path = "filters/" + QString(250, 'n') + ".xch";
     const QString text = "Cannot create file \"" + path + "\"\r\nIts name is\ttoo long!";
     const int width = Width(metrics, "Cannot create file");
     const QString quoted = '"' + path + '"';

@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -17,6 +16,7 @@
 
 #include "platform/MdiChild.h"
 #include "platform/MdiFrame.h"
+#include "tests/platform/WaitFor.h"
 
 namespace {
 
@@ -148,19 +148,6 @@ TEST(MdiFrameMaximised, CascadePutsTheCurrentChildInFront)
 }
 
 namespace {
-
-// Runs the event loop until the condition holds; false after a long time.
-bool WaitFor(const std::function<bool()>& condition)
-{
-    QElapsedTimer waited;
-    waited.start();
-    while (!condition()) {
-        if (waited.elapsed() > 20000)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
-}
 
 bool ScrollBarsShown(const MdiFrame& frame)
 {

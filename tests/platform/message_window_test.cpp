@@ -41,7 +41,7 @@ void ExpectWholeTextOnScreen(MessageWindow& box, const QString& text)
 
 QString CannotCreate(int nameBytes)
 {
-    return DisplayText("Cannot create file \"/tmp/" + std::string(nameBytes, 'n') +
+    return DisplayText("Cannot create file \"filters/" + std::string(nameBytes, 'n') +
                        "\"\r\nIts name is too long for the file system!");
 }
 
@@ -74,7 +74,7 @@ TEST(MessageWindow, ATextTallerThanTheScreenScrolls)
 // the icon of a standard box.
 TEST(MessageWindow, AShortMessageKeepsItsNaturalSize)
 {
-    for (const QString text : {"Save?", "Big?\r\nSure?", "Cannot create file \"/tmp/a.xch\""}) {
+    for (const QString text : {"Save?", "Big?\r\nSure?", "Cannot create file \"filters/a.xch\""}) {
         MessageWindow box(text, "Confirm", MsgIcon::Confirmation, MsgButtons::YesNoCancel);
         ExpectWholeTextOnScreen(box, text);
         QLabel& label = TextOf(box);

@@ -2,10 +2,8 @@
 // A Tervox main window in a temporary program folder, with every box and
 // file dialog answered by the test; the examples copied in on request.
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QThread>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -14,6 +12,7 @@
 
 #include "editor/app/MainForm.h"
 #include "tests/platform/ScriptedDialogs.h"
+#include "tests/platform/WaitFor.h"
 #include "tests/support/TempFolder.h"
 
 class Frame {
@@ -74,18 +73,4 @@ inline void ProcessEvents()
 {
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-// Runs the event loop until the condition holds; false after the time.
-inline bool WaitFor(const std::function<bool()>& condition, int waitMs = 20000)
-{
-    QElapsedTimer waited;
-    waited.start();
-    while (!condition()) {
-        if (waited.elapsed() > waitMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(2);
-    }
-    return true;
 }
